@@ -1,0 +1,38 @@
+#pragma once
+// The game state together with the platform it runs on. One Game lives for the whole run.
+#include "gamestate.h"
+#include "ports.h"
+
+namespace brankor {
+
+struct Platform {
+    MessageBoxes& messages;
+    Windows& windows;
+    SystemClock& clock;
+    Random& random;
+    FileDialogs& files;
+};
+
+class Game {
+  public:
+    explicit Game(Platform platform) : m_platform(platform) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    GameState state;
+
+    MessageBoxes& messages() { return m_platform.messages; }
+    Windows& windows() { return m_platform.windows; }
+    SystemClock& clock() { return m_platform.clock; }
+    Random& random() { return m_platform.random; }
+    FileDialogs& files() { return m_platform.files; }
+
+    /// Shorthands for the message boxes the game shows.
+    void tell(std::string title, std::string text, Icon icon = Icon::Exclamation);
+    bool ask(std::string title, std::string text);
+
+  private:
+    Platform m_platform;
+};
+
+}  // namespace brankor

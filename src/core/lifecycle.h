@@ -1,0 +1,24 @@
+#pragma once
+// The main window's two timers: the clock (one game hour) and the life tick (twelve hours).
+#include "game.h"
+
+namespace brankor {
+
+inline constexpr int kClockInterval = 1500;
+inline constexpr int kLifeTickInterval = 18000;
+
+/// One tick of `tmrTime`: the hour, and at midnight interest, salary and the next day.
+void clockTick(Game& game);
+
+/// One tick of `Timer1`: decay, death or warning, course fees and progress, promotions, and
+/// the virus counter. Returns false when the player died on this tick.
+bool lifeTick(Game& game);
+
+/// The player's death: the main window goes without a question, every place window first,
+/// and the start-up window comes back.
+void die(Game& game);
+
+/// The bank's daily interest on `balance`, kept inside the 16-bit range.
+std::int16_t withInterest(std::int16_t balance);
+
+}  // namespace brankor

@@ -1,0 +1,75 @@
+#pragma once
+// A window of the game as the rules see it: the state of its named controls, its own
+// variables, and one handler per event. The Qt form of the window mirrors the controls by name.
+#include <map>
+#include <string>
+
+#include "game.h"
+
+namespace brankor {
+
+/// What the player sees of one control.
+struct Control {
+    std::string text;  ///< caption of a label, button or frame; contents of a text box
+    bool enabled = true;
+    bool visible = true;
+    std::string picture;  ///< artwork name shown by a picture control ("" = none)
+    bool operator==(const Control&) const = default;
+};
+
+/// A window timer: fires every `interval` milliseconds while enabled and the window is open.
+struct Timer {
+    int interval = 0;
+    bool enabled = false;
+};
+
+class Place {
+  public:
+    Place(Game& game, std::string name, std::string caption);
+    virtual ~Place() = default;
+    Place(const Place&) = delete;
+    Place& operator=(const Place&) = delete;
+
+    const std::string& name() const { return m_name; }
+    const std::string& caption() const { return m_caption; }
+
+    /// The control called `control`; it must have been declared by the window.
+    Control& operator[](const std::string& control);
+    const Control& operator[](const std::string& control) const;
+    bool has(const std::string& control) const { return m_controls.count(control) != 0; }
+    const std::map<std::string, Control>& controls() const { return m_controls; }
+
+    Timer& timer(const std::string& name);
+    const std::map<std::string, Timer>& timers() const { return m_timers; }
+
+    // Events. `control` is a control's name; "" stands for the bare window.
+    virtual void onLoad() {}
+    virtual void onClick(const std::string& control) { (void)control; }
+    virtual void onMouseMove(const std::string& control) { (void)control; }
+    /// A text box's text changed; its new text is already in the control.
+    virtual void onChange(const std::string& control) { (void)control; }
+    /// A key pressed while `control` has the focus. Letters and digits come as their upper-case
+    /// character codes, arrows as 37 (left) to 40 (down), Enter 13, Space 32.
+    virtual void onKey(const std::string& control, int key) { (void)control, (void)key; }
+    virtual void onTimer(const std::string& timer) { (void)timer; }
+    /// The player asks to close the window (close box or Escape); false keeps it open.
+    virtual bool onQueryClose() { return true; }
+
+  protected:
+    /// Declares a control with its design-time state.
+    Control& declare(const std::string& control, Control initial = {});
+    void declareTimer(const std::string& name, int interval, bool enabled);
+
+    Game& game;
+    GameState& state() { return game.state; }
+    /// Unloads this window (after the running handler returns).
+    void close();
+
+  private:
+    std::string m_name;
+    std::string m_caption;
+    std::map<std::string, Control> m_controls;
+    std::map<std::string, Timer> m_timers;
+};
+
+}  // namespace brankor

@@ -1,0 +1,68 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "art.h"
+
+namespace brankor::ui {
+
+Application::Application(ApplicationPorts ports)
+    : m_messages([this] { m_navigator.refresh(); }),
+      m_navigator(ports.quit ? ports.quit : [] { QCoreApplication::exit(0); }) {
+    m_game = std::make_unique<Game>(Platform{
+        ports.messages ? *ports.messages : m_messages,
+        m_navigator,
+        ports.clock ? *ports.clock : m_clock,
+        ports.random ? *ports.random : m_random,
+        ports.files ? *ports.files : m_files,
+    });
+    m_navigator.setGame(*m_game);
+}
+
+Application::~Application() = default;
+
+void Application::start() {
+    m_navigator.show("frmFirst", Modality::Modeless);
+}
+
+void Application::installTranslations() {
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+void Application::applyStyle() {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(artIcon(QStringLiteral("icon")));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(9);
+    QApplication::setFont(font);
+    qApp->setStyleSheet(QStringLiteral(R"(
+QMainWindow, QDialog { background: #f3efe6; }
+QGroupBox {
+    border: 1px solid #b9ae98; border-radius: 6px; margin-top: 10px; padding: 6px 4px 4px 4px;
+    background: #fbf9f4; font-weight: bold; color: #5a4a32;
+}
+QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px; }
+QGroupBox QGroupBox { background: #f6f2e9; }
+QLabel[role="caption"] { color: #4a4a4a; font-weight: normal; }
+QLabel[role="value"] { color: #1f3f77; font-weight: bold; }
+QLabel#lblSpHelp {
+    color: #5a4a32; background: #fff8e1; border: 1px solid #e3d3a4; border-radius: 6px;
+    padding: 4px;
+}
+QWidget#placeButtons QToolButton {
+    border: 1px solid transparent; border-radius: 8px; padding: 2px;
+}
+QWidget#placeButtons QToolButton:hover, QWidget#placeButtons QToolButton:focus {
+    border: 1px solid #c9a227; background: #fff3c4;
+}
+QWidget#placeButtons QToolButton:disabled { background: transparent; }
+QPushButton { padding: 4px 14px; }
+)"));
+}
+
+}  // namespace brankor::ui

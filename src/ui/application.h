@@ -1,0 +1,44 @@
+#pragma once
+// One run of the game: the platform, the game state and the windows, started at the start-up
+// window.
+#include <memory>
+
+#include "core/game.h"
+#include "navigator.h"
+#include "qtports.h"
+
+namespace brankor::ui {
+
+struct ApplicationPorts {
+    MessageBoxes* messages = nullptr;  ///< nullptr: real message boxes
+    SystemClock* clock = nullptr;      ///< nullptr: the computer's clock
+    Random* random = nullptr;          ///< nullptr: a generator seeded from the clock
+    FileDialogs* files = nullptr;      ///< nullptr: the platform's file dialogs
+    std::function<void()> quit;        ///< empty: leave the Qt event loop
+};
+
+class Application {
+  public:
+    explicit Application(ApplicationPorts ports = {});
+    ~Application();
+
+    /// Shows the start-up window.
+    void start();
+    Game& game() { return *m_game; }
+    Navigator& navigator() { return m_navigator; }
+
+    /// The look of the game: fonts, colours and spacing for every window.
+    static void applyStyle();
+    /// Loads Qt's own Russian texts for standard buttons ("Да", "Нет").
+    static void installTranslations();
+
+  private:
+    QtMessageBoxes m_messages;
+    QtSystemClock m_clock;
+    QtRandom m_random;
+    QtFileDialogs m_files;
+    Navigator m_navigator;
+    std::unique_ptr<Game> m_game;
+};
+
+}  // namespace brankor::ui

@@ -1,0 +1,108 @@
+#include "controlsync.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include "art.h"
+
+namespace brankor::ui {
+namespace {
+
+void showPicture(QWidget& widget, const QString& picture) {
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        if (label->property("art").toString() == picture && !label->pixmap().isNull()) return;
+        label->setProperty("art", picture);
+        // A label laid out at a fixed size draws the picture at that size; otherwise at the
+        // picture's own size.
+        QSize size = label->testAttribute(Qt::WA_Resized) ? label->size() : label->minimumSize();
+        if (size.width() < 8 || size.height() < 8) size = artSize(picture);
+        label->setPixmap(artPixmap(picture, size, label->devicePixelRatioF()));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        if (button->property("art").toString() == picture) return;
+        button->setProperty("art", picture);
+        button->setIcon(artIcon(picture));
+    }
+}
+
+void showText(QWidget& widget, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        label->setTextFormat(Qt::PlainText);
+        if (label->text() != text) label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        if (button->text() != text) button->setText(text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
+        if (line->text() != text) line->setText(text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(&widget)) {
+        if (plain->toPlainText() != text) plain->setPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(&widget)) {
+        if (rich->toPlainText() != text) rich->setPlainText(text);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
+        if (frame->title() != text) frame->setTitle(text);
+    }
+}
+
+}  // namespace
+
+void applyControl(QWidget& widget, const Control& control) {
+    if (!control.picture.empty()) {
+        showPicture(widget, QString::fromStdString(control.picture));
+    } else {
+        if (!widget.property("art").toString().isEmpty()) {
+            widget.setProperty("art", QString());
+            if (auto* label = qobject_cast<QLabel*>(&widget)) label->clear();
+            if (auto* button = qobject_cast<QAbstractButton*>(&widget)) button->setIcon({});
+        }
+        showText(widget, QString::fromStdString(control.text));
+    }
+    const bool enabled = !widget.testAttribute(Qt::WA_ForceDisabled);
+    if (enabled != control.enabled) widget.setEnabled(control.enabled);
+    if (widget.isHidden() == control.visible) widget.setVisible(control.visible);
+}
+
+void syncControls(QWidget& root, const Place& place) {
+    for (const auto& [name, control] : place.controls()) {
+        const QString objectName = QString::fromStdString(name);
+        QWidget* widget =
+            root.objectName() == objectName ? &root : root.findChild<QWidget*>(objectName);
+        if (widget && widget != &root) applyControl(*widget, control);
+    }
+}
+
+QString widgetText(const QWidget& widget) {
+    if (auto* line = qobject_cast<const QLineEdit*>(&widget)) return line->text();
+    if (auto* plain = qobject_cast<const QPlainTextEdit*>(&widget)) return plain->toPlainText();
+    if (auto* rich = qobject_cast<const QTextEdit*>(&widget)) return rich->toPlainText();
+    if (auto* label = qobject_cast<const QLabel*>(&widget)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(&widget)) return button->text();
+    return {};
+}
+
+int gameKeyCode(int qtKey) {
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // same codes as 'A'..'Z'
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;  // same codes as '0'..'9'
+    switch (qtKey) {
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Space:
+            return 32;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace brankor::ui

@@ -1,0 +1,177 @@
+#include "mainwindow.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "art.h"
+#include "core/lifecycle.h"
+#include "core/mainwindow.h"
+#include "core/navigation.h"
+#include "navigator.h"
+#include "statuspanel.h"
+
+namespace brankor::ui {
+
+MainWindow::MainWindow(Game& game, Navigator& navigator)
+    : m_game(game),
+      m_navigator(navigator),
+      m_clock(kClockInterval, 0, [&game] { return clockTick(game), true; }),
+      m_life(kLifeTickInterval, 0, [&game] { return lifeTick(game); }) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(artIcon(QStringLiteral("icon")));
+    m_started.start();
+
+    auto* central = new QWidget;
+    central->setObjectName(QStringLiteral("mainArea"));
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 6, 6, 8);
+    m_panel = new StatusPanel;
+    layout->addWidget(m_panel);
+
+    m_help = new QLabel;
+    m_help->setObjectName(QStringLiteral("lblSpHelp"));
+    m_help->setTextFormat(Qt::PlainText);
+    m_help->setAlignment(Qt::AlignCenter);
+    m_help->setWordWrap(true);
+    m_help->setMinimumHeight(40);
+    layout->addWidget(m_help);
+    layout->addWidget(buildPlaceButtons());
+    setCentralWidget(central);
+    buildMenus();
+
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &MainWindow::runDueTicks);
+    armTimer();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    auto addItem = [this](QMenu* menu, const QString& text, const char* name, auto rule) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromUtf8(name));
+        connect(action, &QAction::triggered, this,
+                [this, rule] { act([this, rule] { rule(m_game); }); });
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addItem(file, QStringLiteral("&Новая игра"), "NewGame", menuNewGame);
+    addItem(file, QStringLiteral("&Сохранить игру"), "Save", [](Game&) {})->setEnabled(false);
+    addItem(file, QStringLiteral("За&грузить игру"), "Load", [](Game&) {})->setEnabled(false);
+    file->addSeparator();
+    addItem(file, QStringLiteral("&Выход"), "Exit", menuExit);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(help, QStringLiteral("П&одробная справка"), "BigHelp", [](Game&) {})->setEnabled(false);
+    addItem(help, QStringLiteral("Ко&роткая справка"), "SmallHelp", [](Game&) {
+    })->setEnabled(false);
+    help->addSeparator();
+    addItem(help, QStringLiteral("О программе"), "AboutPr", [](Game&) {})->setEnabled(false);
+}
+
+QWidget* MainWindow::buildPlaceButtons() {
+    auto* row = new QWidget;
+    row->setObjectName(QStringLiteral("placeButtons"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    layout->addStretch(1);
+    for (const PlaceButton& place : placeButtons()) {
+        auto* button = new QToolButton;
+        const QString name =
+            QString::fromUtf8(place.button.data(), static_cast<int>(place.button.size()));
+        const QString caption =
+            QString::fromUtf8(place.caption.data(), static_cast<int>(place.caption.size()));
+        button->setObjectName(name);
+        button->setToolTip(caption);
+        button->setAccessibleName(caption);
+        button->setIcon(artIcon(
+            QString::fromUtf8(place.picture.data(), static_cast<int>(place.picture.size()))));
+        button->setIconSize(QSize(56, 56));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setEnabled(m_navigator.exists(std::string(place.window)));
+        const std::string id(place.button);
+        connect(button, &QToolButton::clicked, this,
+                [this, id] { act([this, id] { openPlace(m_game, id); }); });
+        layout->addWidget(button);
+    }
+    layout->addStretch(1);
+    return row;
+}
+
+void MainWindow::act(const std::function<void()>& rule) {
+    rule();
+    m_navigator.refresh();
+}
+
+void MainWindow::syncPanel() {
+    m_panel->sync(m_game.state);
+    const QString caption = QString::fromStdString(m_game.state.Caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+    const QString help = QString::fromStdString(m_game.state.lblSpHelp);
+    if (m_help->text() != help) m_help->setText(help);
+}
+
+std::int64_t MainWindow::elapsed() const {
+    return m_started.elapsed() + m_skew;
+}
+
+void MainWindow::advanceTime(std::int64_t ms) {
+    m_skew += ms;
+    runDueTicks();
+}
+
+void MainWindow::runDueTicks() {
+    const auto now = [this] { return elapsed(); };
+    m_clock.poll(now);
+    m_navigator.refresh();
+    if (m_closed) return;
+    // The clock goes on while a life tick waits on its message box.
+    armTimer();
+    m_life.poll(now);
+    if (m_closed) return;
+    m_navigator.refresh();
+    armTimer();
+}
+
+void MainWindow::armTimer() {
+    if (m_clock.stopped()) return;
+    // A life tick that is running takes the ticks due meanwhile when it returns.
+    const std::int64_t next =
+        m_life.running() ? m_clock.nextAt() : std::min(m_clock.nextAt(), m_life.nextAt());
+    m_timer.start(static_cast<int>(std::max<std::int64_t>(0, next - elapsed())));
+}
+
+void MainWindow::stopTime() {
+    m_clock.stop();
+    m_life.stop();
+    m_timer.stop();
+}
+
+bool MainWindow::tryClose() {
+    if (m_closed) return true;
+    if (!queryCloseMain(m_game)) return false;
+    m_closed = true;
+    stopTime();
+    hide();
+    emit closed();
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (tryClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace brankor::ui

@@ -1,0 +1,67 @@
+#pragma once
+// The main window: the status panel, the welcome text, the row of picture buttons, the menus,
+// and the two timers that make time pass.
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "core/game.h"
+#include "core/tickschedule.h"
+
+class QLabel;
+class QAction;
+
+namespace brankor::ui {
+
+class Navigator;
+class StatusPanel;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    MainWindow(Game& game, Navigator& navigator);
+    ~MainWindow() override;
+
+    /// Shows the game state.
+    void syncPanel();
+    /// Closes the window if the rules allow it; true when it closed.
+    bool tryClose();
+    /// Stops both timers for good (the game is over).
+    void stopTime();
+
+    /// Runs whatever clock and life ticks are due now (the timers call this).
+    void runDueTicks();
+    /// Milliseconds since the window was created, as the timers count them.
+    std::int64_t elapsed() const;
+    /// For tests and the endurance run: pretends `ms` more milliseconds have passed.
+    void advanceTime(std::int64_t ms);
+    std::int64_t clockTicks() const { return m_clock.ticks(); }
+    std::int64_t lifeTicks() const { return m_life.ticks(); }
+
+  signals:
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    QWidget* buildPlaceButtons();
+    void armTimer();
+    /// Runs a rule of the main window and shows its outcome.
+    void act(const std::function<void()>& rule);
+
+    Game& m_game;
+    Navigator& m_navigator;
+    StatusPanel* m_panel = nullptr;
+    QLabel* m_help = nullptr;
+    QElapsedTimer m_started;
+    std::int64_t m_skew = 0;
+    Ticker m_clock;
+    Ticker m_life;
+    QTimer m_timer;
+    bool m_closed = false;
+};
+
+}  // namespace brankor::ui

@@ -1,0 +1,115 @@
+#include "placedialog.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include "art.h"
+#include "controlsync.h"
+
+namespace brankor::ui {
+
+PlaceDialog::PlaceDialog(std::unique_ptr<Place> place, const SetupUi& setupUi, QWidget* parent)
+    : QDialog(parent), m_place(std::move(place)) {
+    setupUi(*this);
+    setObjectName(QString::fromStdString(m_place->name()));
+    setWindowTitle(QString::fromStdString(m_place->caption()));
+    setWindowIcon(artIcon(QStringLiteral("icon")));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    wire();
+}
+
+PlaceDialog::~PlaceDialog() = default;
+
+QString PlaceDialog::controlNameOf(QObject* object) const {
+    const QString name = object->objectName();
+    if (object != this && !name.isEmpty() && m_place->has(name.toStdString())) return name;
+    return {};
+}
+
+void PlaceDialog::wire() {
+    setMouseTracking(true);
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->setMouseTracking(true);
+        child->installEventFilter(this);
+        const QString name = controlNameOf(child);
+        if (name.isEmpty()) continue;
+        const std::string control = name.toStdString();
+        if (auto* button = qobject_cast<QAbstractButton*>(child)) {
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, control] { dispatch([this, control] { m_place->onClick(control); }); });
+        } else if (auto* line = qobject_cast<QLineEdit*>(child)) {
+            connect(line, &QLineEdit::textChanged, this, [this, control](const QString& text) {
+                if (m_syncing) return;
+                dispatch([this, control, text] {
+                    (*m_place)[control].text = text.toStdString();
+                    m_place->onChange(control);
+                });
+            });
+        }
+    }
+    for (const auto& [name, timer] : m_place->timers()) {
+        auto* qtimer = new QTimer(this);
+        qtimer->setTimerType(Qt::PreciseTimer);
+        const std::string timerName = name;
+        connect(qtimer, &QTimer::timeout, this, [this, timerName] {
+            dispatch([this, timerName] { m_place->onTimer(timerName); });
+        });
+        m_timers.insert(QString::fromStdString(name), qtimer);
+    }
+    sync();
+}
+
+void PlaceDialog::sync() {
+    m_syncing = true;
+    syncControls(*this, *m_place);
+    for (const auto& [name, timer] : m_place->timers()) {
+        QTimer* qtimer = m_timers.value(QString::fromStdString(name));
+        if (!qtimer) continue;
+        if (qtimer->interval() != timer.interval) qtimer->setInterval(timer.interval);
+        const bool run = timer.enabled && timer.interval > 0;
+        if (run && !qtimer->isActive()) qtimer->start();
+        if (!run && qtimer->isActive()) qtimer->stop();
+    }
+    m_syncing = false;
+}
+
+void PlaceDialog::dispatch(const std::function<void()>& handler) {
+    handler();
+    sync();
+    emit handled();
+}
+
+bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
+        const std::string control = controlNameOf(watched).toStdString();
+        dispatch([this, control] { m_place->onMouseMove(control); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PlaceDialog::keyPressEvent(QKeyEvent* event) {
+    const int key = gameKeyCode(event->key());
+    if (key == 27) {  // Escape closes the window as its back button would
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    if (key != 0) {
+        QWidget* focus = focusWidget();
+        const std::string control = focus ? controlNameOf(focus).toStdString() : std::string();
+        dispatch([this, control, key] { m_place->onKey(control, key); });
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void PlaceDialog::reject() {
+    // Escape or the close box: the place decides, as it does for its own close button.
+    if (!m_place->onQueryClose()) return;
+    QDialog::reject();
+}
+
+}  // namespace brankor::ui

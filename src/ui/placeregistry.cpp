@@ -1,0 +1,17 @@
+#include "placeregistry.h"
+
+#include "core/startwindows.h"
+#include "ui_frmfirst.h"
+#include "ui_frmtheend.h"
+
+namespace brankor::ui {
+
+const std::map<std::string, PlaceKind>& placeKinds() {
+    static const std::map<std::string, PlaceKind> kinds = {
+        {"frmFirst", designedPlace<FrmFirst, Ui::frmFirst>()},
+        {"frmTheEnd", designedPlace<FrmTheEnd, Ui::frmTheEnd>()},
+    };
+    return kinds;
+}
+
+}  // namespace brankor::ui

@@ -1,0 +1,92 @@
+#pragma once
+// Scripted stand-ins for the platform: they record what the player would see and answer as a
+// test tells them to.
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "core/place.h"
+
+namespace brankor::testing {
+
+/// Records every message box and answers from a script (OK for OK boxes; Yes/No queued).
+class FakeMessages : public MessageBoxes {
+  public:
+    Answer show(const Message& message) override;
+    std::vector<Message> shown;
+    std::deque<Answer> answers;  ///< answers for Yes/No boxes, in order; "No" when empty
+    /// Runs during each box, as if time went on while it was open.
+    std::function<void(const Message&)> whileOpen;
+};
+
+/// Records what the rules asked of the windows, and keeps the places it was told to load.
+class FakeWindows : public Windows {
+  public:
+    bool exists(const std::string& window) const override;
+    Place* load(const std::string& window) override;
+    void show(const std::string& window, Modality modality) override;
+    void hide(const std::string& window) override;
+    void close(const std::string& window) override;
+    void replace(const std::string& from, const std::string& to) override;
+    Place* find(const std::string& window) override;
+    bool isOpen(const std::string& window) const override;
+    void closeAllPlaces() override;
+    void quit() override;
+
+    /// Makes `window` a place this fake can load.
+    void registerPlace(const std::string& window,
+                       std::function<std::unique_ptr<Place>(Game&)> make);
+    void setGame(Game& game) { m_game = &game; }
+
+    std::vector<std::string> log;  ///< "show frmBank modal", "close frmMain", "quit", ...
+    bool quitCalled = false;
+    std::map<std::string, bool> visible;
+
+  private:
+    Game* m_game = nullptr;
+    std::map<std::string, std::function<std::unique_ptr<Place>(Game&)>> m_makers;
+    std::map<std::string, std::unique_ptr<Place>> m_open;
+};
+
+class FakeClock : public SystemClock {
+  public:
+    Date today() const override { return date; }
+    TimeOfDay now() const override { return time; }
+    Date date{2026, 5, 9};
+    TimeOfDay time{12, 0, 0};
+};
+
+/// Returns scripted numbers in [0, 1); 0 when the script runs out.
+class FakeRandom : public Random {
+  public:
+    void randomize() override { ++reseeds; }
+    double rnd() override;
+    std::deque<double> values;
+    int reseeds = 0;
+};
+
+class FakeFiles : public FileDialogs {
+  public:
+    std::optional<std::string> choose(FileDialogKind kind) override;
+    std::deque<std::optional<std::string>> paths;
+};
+
+/// A game on fakes, started as the start-up window's "OK" starts it.
+struct TestGame {
+    TestGame();
+    FakeMessages messages;
+    FakeWindows windows;
+    FakeClock clock;
+    FakeRandom random;
+    FakeFiles files;
+    Game game;
+    GameState& state() { return game.state; }
+    /// Titles of the boxes shown so far.
+    std::vector<std::string> titles() const;
+};
+
+}  // namespace brankor::testing

@@ -1,0 +1,172 @@
+// The start-up window, the main window it opens, the menus and the end window, on real widgets.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "core/startwindows.h"
+#include "uitestsupport.h"
+
+using namespace brankor;
+using namespace brankor::testing;
+
+void UiGame::startGame() {
+    app.start();
+    auto* ok = widget<QPushButton>("frmFirst", "cmdOK");
+    QVERIFY(ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+class StartupTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startupWindowShowsContactsAndButtons() {
+        UiGame g;
+        g.app.start();
+        QVERIFY(g.nav().dialog("frmFirst"));
+        QCOMPARE(g.widget<QPushButton>("frmFirst", "cmdOK")->text(), QStringLiteral("OK"));
+        QCOMPARE(g.widget<QPushButton>("frmFirst", "cmdExit")->text(), QStringLiteral("Выход"));
+        QVERIFY(g.widget<QPushButton>("frmFirst", "cmdOkAbout")->isHidden());
+        QVERIFY(!g.widget<QLineEdit>("frmFirst", "txtEMAIL")->text().isEmpty());
+        QVERIFY(!g.widget<QLabel>("frmFirst", "imgOnFirst")->pixmap().isNull());
+        QVERIFY(!g.main());
+    }
+
+    void okShowsTheNewGameOnTheStatusPanel() {
+        UiGame g;
+        g.clock.date = {2026, 12, 6};
+        g.startGame();
+        QVERIFY(g.main());
+        QVERIFY(g.main()->isVisible());
+        QVERIFY(!g.nav().dialog("frmFirst"));
+        QCOMPARE(g.main()->windowTitle(), QStringLiteral("Бранкор"));
+        const std::pair<const char*, const char*> expected[] = {
+            {"lblMoney", "170"},
+            {"lblStatus", "Чайник"},
+            {"lblHappyness", "30"},
+            {"lblHungry", "30"},
+            {"lblDay", "06"},
+            {"lblMonth", "12"},
+            {"lblYear", "26"},
+            {"lblHours", "1"},
+            {"lblSSchool", "Не учусь"},
+            {"lblEEnglish", "Не учусь"},
+            {"lblCComputer", "Не учусь"},
+            {"lblMyWork", "Пока нет"},
+            {"lblCar", "Нет машины"},
+            {"lblVinchester", "Пока нет"},
+            {"lblClothes", "Дряхлая"},
+        };
+        for (const auto& [name, text] : expected) {
+            auto* label = g.widget<QLabel>("frmMain", name);
+            QVERIFY2(label, name);
+            QCOMPARE(label->text(), QString::fromUtf8(text));
+        }
+        for (const char* hidden : {"lblCom", "lblEng", "lblObras", "lblVir"})
+            QVERIFY2(!g.widget<QLabel>("frmMain", hidden), hidden);
+        QCOMPARE(g.widget<QLabel>("frmMain", "lblMoney")->toolTip(),
+                 QStringLiteral("Ваше состояние."));
+        QVERIFY(g.widget<QLabel>("frmMain", "lblSpHelp")
+                    ->text()
+                    .startsWith(QStringLiteral(" Добро пожаловать в игру \"Бранкор\".")));
+    }
+
+    void menusCarryTheirAccelerators() {
+        UiGame g;
+        g.startGame();
+        const std::pair<const char*, const char*> items[] = {
+            {"NewGame", "&Новая игра"},        {"Save", "&Сохранить игру"},
+            {"Load", "За&грузить игру"},       {"Exit", "&Выход"},
+            {"BigHelp", "П&одробная справка"}, {"SmallHelp", "Ко&роткая справка"},
+            {"AboutPr", "О программе"},
+        };
+        for (const auto& [name, text] : items) {
+            auto* action = g.main()->findChild<QAction*>(QString::fromUtf8(name));
+            QVERIFY2(action, name);
+            QCOMPARE(action->text(), QString::fromUtf8(text));
+        }
+    }
+
+    void exitMenuAsksAndNoKeepsPlaying() {
+        UiGame g;
+        g.startGame();
+        g.messages.answers = {Answer::No};
+        g.main()->findChild<QAction*>(QStringLiteral("Exit"))->trigger();
+        QCOMPARE(g.messages.shown.back().title, std::string("Подтвердите"));
+        QCOMPARE(g.messages.shown.back().text, std::string("Вы действительно хотите выйти?"));
+        QVERIFY(!g.quit);
+        QVERIFY(g.main()->isVisible());
+        g.messages.answers = {Answer::Yes};
+        g.main()->findChild<QAction*>(QStringLiteral("Exit"))->trigger();
+        QVERIFY(g.quit);
+    }
+
+    void closeBoxAsksUnlessTheGameIsOver() {
+        UiGame g;
+        g.startGame();
+        g.messages.answers = {Answer::No};
+        QVERIFY(!g.main()->close());
+        QVERIFY(g.main());
+        QCOMPARE(g.messages.shown.size(), size_t{1});
+        g.state().SkipExitConfirm = 1;
+        QVERIFY(g.main()->close());
+        QCOMPARE(g.messages.shown.size(), size_t{1});
+        QVERIFY(!g.quit);
+    }
+
+    void newGameFromTheMenuKeepsTheOldGameTickingUntilOk() {
+        UiGame g;
+        g.startGame();
+        g.state().lblMoney = "999";
+        g.state().lblHours = "7";
+        g.messages.answers = {Answer::Yes};
+        g.main()->findChild<QAction*>(QStringLiteral("NewGame"))->trigger();
+        QCOMPARE(g.messages.shown.back().text,
+                 std::string("Вы действительно хотите начать новую игру"));
+        QVERIFY(!g.main()->isVisible());
+        QVERIFY(g.nav().dialog("frmFirst"));
+        g.main()->advanceTime(1500);
+        QCOMPARE(g.state().lblHours, std::string("8"));
+        QCOMPARE(g.state().lblMoney, std::string("999"));
+        QTest::mouseClick(g.widget<QPushButton>("frmFirst", "cmdOK"), Qt::LeftButton);
+        QVERIFY(g.main()->isVisible());
+        QCOMPARE(g.state().lblMoney, std::string("170"));
+        QCOMPARE(g.state().lblHours, std::string("8"));  // the hour is not reset
+    }
+
+    void endWindowCopiesTheEmailAndCloses() {
+        UiGame g;
+        g.startGame();
+        soon([&] {
+            auto* email = g.widget<QLineEdit>("frmTheEnd", "txtEMAIL");
+            QVERIFY(email);
+            QCOMPARE(email->text(), QString::fromUtf8(kContactEmail));
+            QVERIFY(!g.widget<QLabel>("frmTheEnd", "imgTheEnd")->pixmap().isNull());
+            QTest::mouseClick(g.widget<QPushButton>("frmTheEnd", "cmdOK"), Qt::LeftButton);
+        });
+        g.nav().show("frmTheEnd", Modality::Modal);
+        QVERIFY(!g.nav().dialog("frmTheEnd"));
+        QVERIFY(g.main()->isVisible());
+    }
+
+    void saveScreenshotWhenAsked() {
+        const QByteArray dir = qgetenv("BRANKOR_SCREENSHOTS");
+        if (dir.isEmpty()) QSKIP("set BRANKOR_SCREENSHOTS to a folder to write pictures");
+        UiGame g;
+        g.app.start();
+        g.nav().dialog("frmFirst")->grab().save(QString::fromUtf8(dir) + "/frmFirst.png");
+        QTest::mouseClick(g.widget<QPushButton>("frmFirst", "cmdOK"), Qt::LeftButton);
+        g.main()->grab().save(QString::fromUtf8(dir) + "/frmMain.png");
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::Application::applyStyle();
+    StartupTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "startup_test.moc"
