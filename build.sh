@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Бранкор on Debian 12.
+#   ./build.sh run    install what is missing, build, start the game
+#   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh bench  install what is missing, build, run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake ninja-build g++ make ccache pkg-config
+          qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth fonts-dejavu-core clang libclang-rt-14-dev clang-format git)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B "${BUILD_DIR:-build}" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
+    cmake --build "${BUILD_DIR:-build}"
+}
+
+case "${1:-}" in
+    run)
+        install_missing
+        build
+        exec "${BUILD_DIR:-build}/src/app/brankor"
+        ;;
+    test)
+        install_missing
+        build
+        export QT_QPA_PLATFORM=offscreen
+        ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j2
+        ;;
+    bench)
+        install_missing
+        build -DBRANKOR_BENCH=ON
+        exec bash bench/run.sh "${BUILD_DIR:-build}"
+        ;;
+    *)
+        echo "usage: $0 run|test|bench" >&2
+        exit 2
+        ;;
+esac
