@@ -1,0 +1,68 @@
+#include "offerpanel.h"
+
+#include <algorithm>
+
+#include "number.h"
+
+namespace brankor {
+
+std::optional<OfferRung> rungFrom(std::span<const OfferRung> ladder, std::string_view current) {
+    const auto it = std::find_if(ladder.begin(), ladder.end(),
+                                 [current](const OfferRung& rung) { return rung.from == current; });
+    if (it == ladder.end()) return std::nullopt;
+    return *it;
+}
+
+bool refuseWithoutMoney(Game& game) {
+    if (readNumber(game.state.lblMoney) > 0) return false;
+    game.tell("Внимание", "У вас, не хватает денег на это");
+    return true;
+}
+
+OfferPanel::OfferPanel(Game& game, Place& place, OfferPanelLayout layout)
+    : m_game(game), m_place(place), m_layout(std::move(layout)) {}
+
+void OfferPanel::show(std::string_view item, std::string_view price, std::string_view description) {
+    m_place[m_layout.item].text = item;
+    m_place[m_layout.price].text = price;
+    m_place[m_layout.description].text = description;
+}
+
+bool OfferPanel::showNext(std::span<const OfferRung> ladder, std::string_view current) {
+    const std::optional<OfferRung> rung = rungFrom(ladder, current);
+    if (!rung) return false;
+    show(rung->item, writeNumber(rung->price), rung->description);
+    return true;
+}
+
+void OfferPanel::clear() {
+    show(kNoOffer, m_layout.clearedPrice, m_layout.clearedDescription);
+}
+
+std::string OfferPanel::item() const {
+    return m_place[m_layout.item].text;
+}
+
+double OfferPanel::price() const {
+    return readNumber(m_place[m_layout.price].text);
+}
+
+bool OfferPanel::offersNothing() const {
+    return item() == kNoOffer;
+}
+
+bool OfferPanel::buy(const std::string& button) {
+    if (offersNothing()) {
+        m_place[button].enabled = false;
+        return false;
+    }
+    if (refuseWithoutMoney(m_game)) return false;
+    pay();
+    return true;
+}
+
+void OfferPanel::pay() {
+    addNumber(m_game.state.lblMoney, -price());
+}
+
+}  // namespace brankor
