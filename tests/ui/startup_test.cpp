@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -10,13 +11,6 @@
 
 using namespace brankor;
 using namespace brankor::testing;
-
-void UiGame::startGame() {
-    app.start();
-    auto* ok = widget<QPushButton>("frmFirst", "cmdOK");
-    QVERIFY(ok);
-    QTest::mouseClick(ok, Qt::LeftButton);
-}
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -148,6 +142,72 @@ class StartupTest : public QObject {
         g.nav().show("frmTheEnd", Modality::Modal);
         QVERIFY(!g.nav().dialog("frmTheEnd"));
         QVERIFY(g.main()->isVisible());
+    }
+
+    void deathInsideAModalWindowClosesItAndStartsAFreshMainWindow() {
+        UiGame g;
+        g.startGame();
+        g.state().hiddenControls = {"lblSStoim", "lblSCost"};
+        g.state().lblHours = "13";
+        g.state().lblHungry = "-29";
+        QPointer<ui::MainWindow> dead = g.main();
+        soon([&] {
+            QVERIFY(g.nav().dialog("frmTheEnd"));
+            dead->advanceTime(18000);  // the life tick falls due while the window is open
+        });
+        g.nav().show("frmTheEnd", Modality::Modal);
+        QCOMPARE(g.messages.shown.back().title, std::string("+СМЕРТЬ+"));
+        QVERIFY(!g.nav().dialog("frmTheEnd"));
+        QVERIFY(!g.main());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!dead);  // nothing of the dead game keeps ticking
+        auto* first = g.nav().dialog("frmFirst");
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->windowModality(), Qt::ApplicationModal);
+        QVERIFY(!g.quit);
+
+        QTest::mouseClick(g.widget<QPushButton>("frmFirst", "cmdOK"), Qt::LeftButton);
+        QVERIFY(g.main() && g.main()->isVisible());
+        QCOMPARE(g.state().lblHours, std::string("1"));
+        QCOMPARE(g.state().lblHungry, std::string("30"));
+        QVERIFY(!g.widget<QLabel>("frmMain", "lblSStoim")->isHidden());
+        QVERIFY(!g.widget<QLabel>("frmMain", "lblSCost")->isHidden());
+    }
+
+    void finishedCourseRowsDisappearFromThePanel() {
+        UiGame g;
+        g.startGame();
+        g.state().lblSCost = "6";
+        g.state().lblObras = "27";
+        g.state().lblEduncation = "Неполное высшее";
+        g.state().lblMoney = "1000";
+        g.main()->advanceTime(18000);
+        QCOMPARE(g.widget<QLabel>("frmMain", "lblEduncation")->text(), QStringLiteral("Высшее"));
+        QCOMPARE(g.widget<QLabel>("frmMain", "lblSSchool")->text(),
+                 QStringLiteral("Вы выучились в школе."));
+        QVERIFY(g.widget<QLabel>("frmMain", "lblSStoim")->isHidden());
+        QVERIFY(g.widget<QLabel>("frmMain", "lblSCost")->isHidden());
+        QVERIFY(!g.widget<QLabel>("frmMain", "lblECost")->isHidden());
+    }
+
+    void theClockKeepsRunningWhileALifeTickBoxIsOpen() {
+        UiGame g;
+        g.startGame();
+        g.state().lblHungry = "-20";  // the next life tick warns
+        g.state().lblHours = "1";
+        std::int64_t hoursDuringBox = 0;
+        g.messages.whileOpen = [&](const Message&) {
+            if (hoursDuringBox) return;
+            // While the first warning is open, fourteen clock ticks and another life tick fall
+            // due.
+            g.main()->advanceTime(18000 + 3000);
+            hoursDuringBox = g.main()->clockTicks();
+        };
+        g.main()->advanceTime(18000);
+        QCOMPARE(hoursDuringBox, std::int64_t{12 + 14});
+        QCOMPARE(g.messages.shown.size(), size_t{2});  // the delayed tick ran afterwards
+        QCOMPARE(g.main()->lifeTicks(), std::int64_t{2});
+        QCOMPARE(g.state().lblHungry, std::string("-24"));
     }
 
     void saveScreenshotWhenAsked() {

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for window tests: a game on the real windows with scripted message boxes.
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -32,6 +33,13 @@ struct UiGame {
     /// Starts the game as a player would: the start-up window, then its "OK".
     void startGame();
 };
+
+inline void UiGame::startGame() {
+    app.start();
+    auto* ok = widget<QPushButton>("frmFirst", "cmdOK");
+    QVERIFY(ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
 
 /// Runs `action` as soon as the event loop runs (for acting inside a modal window).
 inline void soon(std::function<void()> action) {
