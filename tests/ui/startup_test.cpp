@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
@@ -208,6 +209,14 @@ class StartupTest : public QObject {
         QCOMPARE(g.messages.shown.size(), size_t{2});  // the delayed tick ran afterwards
         QCOMPARE(g.main()->lifeTicks(), std::int64_t{2});
         QCOMPARE(g.state().lblHungry, std::string("-24"));
+    }
+
+    void standardButtonsSpeakRussian() {
+        ui::Application::installTranslations();
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Да"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Нет"));
     }
 
     void saveScreenshotWhenAsked() {
