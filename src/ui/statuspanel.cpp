@@ -142,6 +142,7 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     strip->setObjectName(QStringLiteral("fraClock"));
     auto* stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(4, 0, 4, 0);
+    stripLayout->setSpacing(2);
     stripLayout->addWidget(caption(QStringLiteral("Дата:"), QStringLiteral("cap_lblDay"), nullptr));
     for (const char* name : {"lblDay", "/", "lblMonth", "/", "lblYear"}) {
         if (name[0] == '/') {
@@ -153,7 +154,7 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
             stripLayout->addWidget(value);
         }
     }
-    stripLayout->addSpacing(24);
+    stripLayout->addSpacing(28);
     stripLayout->addWidget(
         caption(QStringLiteral("Время:"), QStringLiteral("cap_lblHours"), nullptr));
     QLabel* hours = addField({"lblHours", nullptr, nullptr, nullptr});
