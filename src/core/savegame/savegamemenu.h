@@ -1,0 +1,21 @@
+#pragma once
+// The main window's "&Сохранить игру" and "За&грузить игру".
+#include "core/game.h"
+#include "savedgamefiles.h"
+
+namespace brankor {
+
+inline constexpr const char* kSaveFailedTitle = "Не сохранили.";
+inline constexpr const char* kSaveFailedText = "Вы не сохранили игру.";
+inline constexpr const char* kLoadFailedTitle = "Не загрузили";
+inline constexpr const char* kLoadFailedText = "Вы не загрузили игру.";
+
+/// Saves the game to a file chosen in the save dialog. Any failure shows one information box
+/// and leaves an earlier file at that path as it was.
+void menuSave(Game& game, SavedGameFiles& files);
+
+/// Replaces the game by the one in a file chosen in the open dialog. The whole file is checked
+/// first: any failure shows one information box and changes nothing.
+void menuLoad(Game& game, SavedGameFiles& files);
+
+}  // namespace brankor
