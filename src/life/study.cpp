@@ -1,0 +1,115 @@
+#include "study.h"
+
+#include <array>
+
+#include "core/number.h"
+
+namespace brankor {
+namespace {
+
+/// One course: its button's three captions, the two fields it switches, the counter the clock
+/// sets to "OK" when the course is over, and what the hover panel shows.
+struct Course {
+    std::string_view button;
+    std::string_view enrolCaption;
+    std::string_view enrolledCaption;
+    std::string_view completedCaption;
+    std::string GameState::*enrolment;
+    std::string_view enrolledText;
+    std::string GameState::*fee;
+    std::string_view pricePerDay;
+    std::string GameState::*counter;
+    std::string_view refusal;
+    std::string_view shortName;
+};
+
+constexpr std::array<Course, 3> kCourses = {{
+    {"cmdSchool", "Ходить в вечернюю школу", "Закончить ходить в школу",
+     "Вы уже выучились в школе.", &GameState::lblSSchool, "Веч.школа", &GameState::lblSCost, "6",
+     &GameState::lblObras, "У вас, не хватает денег на обучение в школе", "Вечерняя школа"},
+    {"cmdEnglish", "Ходить на курсы англ.яз.", "Закончить ходить на курсы англ.яз.",
+     "Вы уже выучились англ.языку.", &GameState::lblEEnglish, "Курсы", &GameState::lblECost, "8",
+     &GameState::lblEng, "У вас, не хватает денег на обучение англ. языку", "Курсы"},
+    {"cmdComp", "Ходить на компьютерные курсы", "Закончить ходить на компьютерные курсы",
+     "Вы уже выучились на ком. курсах.", &GameState::lblCComputer, "Курсы", &GameState::lblCCost,
+     "8", &GameState::lblCom, "У вас, не хватает денег на обучение комп. курсам", "Ком.курсы"},
+}};
+
+constexpr std::string_view kNotStudying = "Не учусь";
+constexpr std::string_view kCourseDone = "OK";
+constexpr std::string_view kNothingOnOffer = "------------";
+
+const Course* courseOf(const std::string& button) {
+    for (const Course& course : kCourses)
+        if (course.button == button) return &course;
+    return nullptr;
+}
+
+}  // namespace
+
+FrmStudy::FrmStudy(Game& g) : Place(g, "frmStudy", "Обучение") {
+    for (const Course& course : kCourses)
+        declare(std::string(course.button), {.text = std::string(course.enrolCaption)});
+    declare("lblWhatTitle", {.text = "Кратко:"});
+    declare("lblWhat", {.text = std::string(kNothingOnOffer)});
+    declare("lblCostTitle", {.text = "Цена в день:"});
+    declare("lblCost", {.text = "0"});
+    declare("cmdBack", {.text = "<< Назад"});
+}
+
+void FrmStudy::onLoad() {
+    const GameState& s = state();
+    for (const Course& course : kCourses)
+        if (s.*course.fee == course.pricePerDay)
+            (*this)[std::string(course.button)].text = course.enrolledCaption;
+    // A finished course shows so whatever its fee field holds.
+    for (const Course& course : kCourses) {
+        if (s.*course.counter != kCourseDone) continue;
+        Control& button = (*this)[std::string(course.button)];
+        button.text = course.completedCaption;
+        button.enabled = false;
+    }
+}
+
+void FrmStudy::onClick(const std::string& control) {
+    if (control == "cmdBack") {
+        close();
+        return;
+    }
+    const Course* course = courseOf(control);
+    if (!course) return;
+    GameState& s = state();
+    Control& button = (*this)[control];
+    // The clock may have finished the course while this window was open: it stays finished
+    // (leaving or enrolling again would overwrite the finished texts and charge for nothing).
+    if (s.*course->counter == kCourseDone) {
+        button.text = course->completedCaption;
+        button.enabled = false;
+        return;
+    }
+    if (button.text == course->enrolCaption) {
+        if (readNumber(s.lblMoney) <= 0) {
+            game.tell("Внимание", std::string(course->refusal));
+            return;
+        }
+        button.text = course->enrolledCaption;
+        s.*course->enrolment = course->enrolledText;
+        s.*course->fee = course->pricePerDay;
+    } else if (button.text == course->enrolledCaption) {
+        s.*course->enrolment = kNotStudying;
+        s.*course->fee = "0";
+        button.text = course->enrolCaption;
+    }
+}
+
+void FrmStudy::onMouseMove(const std::string& control) {
+    if (const Course* course = courseOf(control)) {
+        (*this)["lblCost"].text = course->pricePerDay;
+        (*this)["lblWhat"].text = course->shortName;
+    } else if (control.empty()) {
+        (*this)["lblCost"].text = "00";
+        (*this)["lblWhat"].text = kNothingOnOffer;
+    }
+}
+
+}  // namespace brankor
