@@ -18,7 +18,8 @@ struct PlaceButton {
 /// The eleven picture buttons, left to right.
 std::span<const PlaceButton> placeButtons();
 
-/// The player clicked a picture button of the main window.
+/// The player clicked a picture button of the main window. The hacking button admits only a
+/// hacker or better; the bank button first takes the player there, by car or by taxi.
 void openPlace(Game& game, std::string_view button);
 
 }  // namespace brankor
