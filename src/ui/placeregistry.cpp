@@ -1,6 +1,8 @@
 #include "placeregistry.h"
 
+#include "core/bank.h"
 #include "core/startwindows.h"
+#include "ui_frmbank.h"
 #include "ui_frmfirst.h"
 #include "ui_frmtheend.h"
 
@@ -10,6 +12,7 @@ const std::map<std::string, PlaceKind>& placeKinds() {
     static const std::map<std::string, PlaceKind> kinds = {
         {"frmFirst", designedPlace<FrmFirst, Ui::frmFirst>()},
         {"frmTheEnd", designedPlace<FrmTheEnd, Ui::frmTheEnd>()},
+        {"frmBank", designedPlace<FrmBank, Ui::frmBank>()},
     };
     return kinds;
 }
