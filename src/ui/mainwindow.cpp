@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "art.h"
+#include "core/help.h"
 #include "core/lifecycle.h"
 #include "core/mainwindow.h"
 #include "core/navigation.h"
@@ -69,11 +70,10 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, QStringLiteral("П&одробная справка"), "BigHelp", [](Game&) {})->setEnabled(false);
-    addItem(help, QStringLiteral("Ко&роткая справка"), "SmallHelp", [](Game&) {
-    })->setEnabled(false);
+    addItem(help, QStringLiteral("П&одробная справка"), "BigHelp", menuBigHelp);
+    addItem(help, QStringLiteral("Ко&роткая справка"), "SmallHelp", menuSmallHelp);
     help->addSeparator();
-    addItem(help, QStringLiteral("О программе"), "AboutPr", [](Game&) {})->setEnabled(false);
+    addItem(help, QStringLiteral("О программе"), "AboutPr", menuAbout);
 }
 
 QWidget* MainWindow::buildPlaceButtons() {

@@ -76,6 +76,7 @@ void Navigator::show(const std::string& window, Modality modality) {
     // The start-up window after a death is modal to the whole program, but nothing waits for
     // it: the dead game's handlers must be free to return.
     opened->setWindowModality(modality == Modality::Modal ? Qt::ApplicationModal : Qt::NonModal);
+    opened->sync();
     opened->show();
     opened->raise();
     opened->activateWindow();
@@ -90,6 +91,7 @@ void Navigator::runModal(std::string window) {
         m_inModalLoop.insert(window);
         ++m_modalDepth;
         opened->setWindowModality(Qt::ApplicationModal);
+        opened->sync();  // the rules may have set the window up between loading and showing
         QTimer::singleShot(0, this, [this, window] { emit shown(QString::fromStdString(window)); });
         opened->exec();
         --m_modalDepth;

@@ -1,9 +1,11 @@
 #include "placeregistry.h"
 
 #include "core/bank.h"
+#include "core/help.h"
 #include "core/startwindows.h"
 #include "ui_frmbank.h"
 #include "ui_frmfirst.h"
+#include "ui_frmhelp.h"
 #include "ui_frmtheend.h"
 
 namespace brankor::ui {
@@ -13,6 +15,7 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmFirst", designedPlace<FrmFirst, Ui::frmFirst>()},
         {"frmTheEnd", designedPlace<FrmTheEnd, Ui::frmTheEnd>()},
         {"frmBank", designedPlace<FrmBank, Ui::frmBank>()},
+        {"frmHelp", designedPlace<FrmHelp, Ui::frmHelp>()},
     };
     return kinds;
 }
