@@ -12,7 +12,9 @@
 #include "core/lifecycle.h"
 #include "core/mainwindow.h"
 #include "core/navigation.h"
+#include "core/savegame/savegamemenu.h"
 #include "navigator.h"
+#include "qtsavedgamefiles.h"
 #include "statuspanel.h"
 
 namespace brankor::ui {
@@ -63,8 +65,14 @@ void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addItem(file, QStringLiteral("&Новая игра"), "NewGame", menuNewGame);
-    addItem(file, QStringLiteral("&Сохранить игру"), "Save", [](Game&) {})->setEnabled(false);
-    addItem(file, QStringLiteral("За&грузить игру"), "Load", [](Game&) {})->setEnabled(false);
+    addItem(file, QStringLiteral("&Сохранить игру"), "Save", [](Game& game) {
+        QtSavedGameFiles disk;
+        menuSave(game, disk);
+    });
+    addItem(file, QStringLiteral("За&грузить игру"), "Load", [](Game& game) {
+        QtSavedGameFiles disk;
+        menuLoad(game, disk);
+    });
     file->addSeparator();
     addItem(file, QStringLiteral("&Выход"), "Exit", menuExit);
 
