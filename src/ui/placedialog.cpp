@@ -86,8 +86,18 @@ void PlaceDialog::dispatch(const std::function<void()>& handler) {
 
 bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
-        const std::string control = controlNameOf(watched).toStdString();
-        dispatch([this, control] { m_place->onMouseMove(control); });
+        // A move that a button or label ignores travels on to its parents; only the widget
+        // under the pointer reports it, or the hover would be undone by the bare window at once.
+        const auto* widget = static_cast<QWidget*>(watched);
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (!widget->childAt(at)) {
+            // A part of a control (the viewport of a text box) counts as the control.
+            QString name;
+            for (QObject* o = watched; o && o != this && name.isEmpty(); o = o->parent())
+                name = controlNameOf(o);
+            const std::string control = name.toStdString();
+            dispatch([this, control] { m_place->onMouseMove(control); });
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

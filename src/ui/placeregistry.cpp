@@ -3,9 +3,13 @@
 #include "core/bank.h"
 #include "core/help.h"
 #include "core/startwindows.h"
+#include "life/flat.h"
+#include "life/shop.h"
 #include "ui_frmbank.h"
 #include "ui_frmfirst.h"
+#include "ui_frmflat.h"
 #include "ui_frmhelp.h"
+#include "ui_frmshop.h"
 #include "ui_frmtheend.h"
 
 namespace brankor::ui {
@@ -16,6 +20,8 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmTheEnd", designedPlace<FrmTheEnd, Ui::frmTheEnd>()},
         {"frmBank", designedPlace<FrmBank, Ui::frmBank>()},
         {"frmHelp", designedPlace<FrmHelp, Ui::frmHelp>()},
+        {"frmShop", designedPlace<FrmShop, Ui::frmShop>()},
+        {"frmFlat", designedPlace<FrmFlat, Ui::frmFlat>()},
     };
     return kinds;
 }
