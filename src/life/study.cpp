@@ -50,6 +50,7 @@ const Course* courseOf(const std::string& button) {
 FrmStudy::FrmStudy(Game& g) : Place(g, "frmStudy", "Обучение") {
     for (const Course& course : kCourses)
         declare(std::string(course.button), {.text = std::string(course.enrolCaption)});
+    declare("imgStudy", {.picture = "place_learn"});
     declare("lblWhatTitle", {.text = "Кратко:"});
     declare("lblWhat", {.text = std::string(kNothingOnOffer)});
     declare("lblCostTitle", {.text = "Цена в день:"});

@@ -26,6 +26,7 @@ FrmWork::FrmWork(Game& g) : Place(g, "frmWork", "Работа") {
     declare("Label10", {.text = "Работа:"});
     declare("Label11", {.text = "Зарплата:"});
     declare("Label14", {.text = "Сейчас вы:"});
+    declare("imgWorkPlace", {.picture = "place_work"});
     declare("lblWWho");
     declare("lblWCan");
     // The sentence "Вы" + verdict + kCanWork and the description box.
