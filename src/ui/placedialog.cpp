@@ -91,10 +91,11 @@ bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
         const auto* widget = static_cast<QWidget*>(watched);
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         if (!widget->childAt(at)) {
-            // A part of a control (the viewport of a text box) counts as the control.
+            // A part of a control (the viewport of a text box) counts as the control; a disabled
+            // control takes no pointer events, so the move belongs to what lies beneath it.
             QString name;
             for (QObject* o = watched; o && o != this && name.isEmpty(); o = o->parent())
-                name = controlNameOf(o);
+                if (static_cast<QWidget*>(o)->isEnabled()) name = controlNameOf(o);
             const std::string control = name.toStdString();
             dispatch([this, control] { m_place->onMouseMove(control); });
         }

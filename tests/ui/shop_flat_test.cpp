@@ -126,6 +126,19 @@ class ShopFlatTest : public QObject {
         });
     }
 
+    void aDisabledButtonUnderThePointerCountsAsTheBareWindow() {
+        Session g;
+        g.startGame();
+        g.state().lblClothes = "Посл.моды";
+        g.visit("imgShop", "frmShop", [&] {
+            QVERIFY(!g.in("frmShop", "cmdBuyClothes")->isEnabled());
+            pointAt(g.in("frmShop", "cmdBuyDinner"));
+            pointAt(g.in("frmShop", "cmdBuyClothes"));
+            QCOMPARE(text(g.in("frmShop", "lblShCost")), QStringLiteral("00"));
+            QCOMPARE(text(g.in("frmShop", "lblWhat")), QStringLiteral("------------"));
+        });
+    }
+
     void flatButtonsAtTheirTopsAreDisabledOnOpening() {
         Session g;
         g.startGame();
