@@ -119,17 +119,6 @@ TEST(FlatPurchase, EveryLadderClimbsToItsTopWithItsPricesAndMood) {
     }
 }
 
-TEST(FlatPurchase, TwoClicksWithoutMovingPayTwiceForOneStep) {
-    Flat f;
-    f.open();
-    f.hover("cmdBuyKitchen");
-    f.click("cmdBuyKitchen");
-    f.click("cmdBuyKitchen");
-    EXPECT_EQ(f.state().lblKitchen, "Раковина");
-    EXPECT_EQ(f.state().lblMoney, "150");
-    EXPECT_EQ(f.state().lblHappyness, "32");
-}
-
 TEST(FlatLoad, OnlyTheButtonsAtTheirTopsStartDisabled) {
     Flat f;
     f.open();

@@ -80,20 +80,27 @@ TEST(ShopMeals, EveryMealClickRefreshesTheSatietyShown) {
     EXPECT_EQ(s["lblHungr"].text, "12");
 }
 
-TEST(ShopMeals, HoverShowsPriceAndGainWhichAreTheSameNumber) {
+TEST(ShopPanel, MealsShowPriceAndGainAndTheBareWindowClearsEverything) {
     Shop s;
     s.open();
+    s.hover("cmdBuyClothes");
     const std::pair<const char*, const char*> meals[] = {
         {"cmdBuyBrakfast", "5"}, {"cmdBuyDinner", "8"}, {"cmdBuySupper", "6"}};
     for (const auto& [button, number] : meals) {
         s.hover(button);
         EXPECT_EQ(s["lblShCost"].text, number) << button;
         EXPECT_EQ(s["lblShHungr"].text, number) << button;
-        EXPECT_EQ(s["lblWhat"].text, "------------");
+        EXPECT_EQ(s["lblWhat"].text, "Спорт.костюм");  // a meal leaves the garment alone
     }
+    s.hover("lblShCost");  // a label is not the bare window
+    EXPECT_EQ(s["lblShHungr"].text, "6");
     s.hover("");
     EXPECT_EQ(s["lblShCost"].text, "00");
     EXPECT_EQ(s["lblShHungr"].text, "00");
+    EXPECT_EQ(s["lblWhat"].text, "------------");
+    EXPECT_EQ(s["txtSpec"].text, "");
+    EXPECT_EQ(s["lblCar"].text, "Пятерка2105");
+    EXPECT_EQ(s["imgCCar"].picture, "car1");
 }
 
 TEST(ShopClothes, TheLadderIsClimbedOneGarmentAtATime) {
@@ -179,21 +186,6 @@ TEST(ShopClothes, AnyPositiveBalanceBuysAndNoneIsRefused) {
     EXPECT_EQ(s.state().lblMoney, "-29");
 }
 
-TEST(ShopClothes, AGarmentOffTheLadderLeavesThePanelAlone) {
-    Shop s;
-    s.open();
-    s.hover("cmdBuyClothes");
-    s.state().lblClothes = "дряхлая";  // not the exact text of any rung
-    s.hover("cmdBuyClothes");
-    EXPECT_EQ(s["lblWhat"].text, "Спорт.костюм");
-    s.hover("");
-    s.hover("cmdBuyClothes");
-    EXPECT_EQ(s["lblWhat"].text, "------------");
-    s.click("cmdBuyClothes");
-    EXPECT_FALSE(s["cmdBuyClothes"].enabled);
-    EXPECT_EQ(s.state().lblMoney, "170");
-}
-
 TEST(ShopCars, SixtyDollarsAndNoCarBuyTheFirstModel) {
     Shop s;
     s.state().lblMoney = "60";
@@ -266,20 +258,4 @@ TEST(ShopCars, ACarLevelOutsideTheTableOffersNothing) {
     EXPECT_EQ(s.state().CarIndex, 9);
     EXPECT_EQ(s.state().lblMoney, "1000");
     EXPECT_TRUE(s.messages.shown.empty());
-}
-
-TEST(ShopPanel, TheBareWindowClearsTheOfferAndShowsTheNextCar) {
-    Shop s;
-    s.open();
-    s.hover("cmdBuyClothes");
-    s.hover("cmdBuyDinner");
-    s.hover("lblShCost");  // a label is not the bare window
-    EXPECT_EQ(s["lblShHungr"].text, "8");
-    s.hover("");
-    EXPECT_EQ(s["lblShCost"].text, "00");
-    EXPECT_EQ(s["lblShHungr"].text, "00");
-    EXPECT_EQ(s["lblWhat"].text, "------------");
-    EXPECT_EQ(s["txtSpec"].text, "");
-    EXPECT_EQ(s["lblCar"].text, "Пятерка2105");
-    EXPECT_EQ(s["imgCCar"].picture, "car1");
 }
