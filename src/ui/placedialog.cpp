@@ -100,6 +100,16 @@ bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
             dispatch([this, control] { m_place->onMouseMove(control); });
         }
     }
+    if (event->type() == QEvent::MouseButtonRelease && watched == this &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // A click that no control took (buttons take their own) is a click on the bare window,
+        // unless it landed on an enabled control that ignores clicks, such as a label.
+        QString name;
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        for (QObject* o = childAt(at); o && o != this && name.isEmpty(); o = o->parent())
+            if (static_cast<QWidget*>(o)->isEnabled()) name = controlNameOf(o);
+        if (name.isEmpty()) dispatch([this] { m_place->onClick(""); });
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -5,12 +5,16 @@
 #include "core/startwindows.h"
 #include "life/flat.h"
 #include "life/shop.h"
+#include "life/study.h"
+#include "life/work.h"
 #include "ui_frmbank.h"
 #include "ui_frmfirst.h"
 #include "ui_frmflat.h"
 #include "ui_frmhelp.h"
 #include "ui_frmshop.h"
+#include "ui_frmstudy.h"
 #include "ui_frmtheend.h"
+#include "ui_frmwork.h"
 
 namespace brankor::ui {
 
@@ -22,6 +26,8 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmHelp", designedPlace<FrmHelp, Ui::frmHelp>()},
         {"frmShop", designedPlace<FrmShop, Ui::frmShop>()},
         {"frmFlat", designedPlace<FrmFlat, Ui::frmFlat>()},
+        {"frmStudy", designedPlace<FrmStudy, Ui::frmStudy>()},
+        {"frmWork", designedPlace<FrmWork, Ui::frmWork>()},
     };
     return kinds;
 }
