@@ -142,10 +142,7 @@ TEST_F(StudyTest, ACourseFinishedDuringTheVisitIsNeitherLeftNorEnteredAgain) {
     EXPECT_EQ(s.lblECost, "0");
     EXPECT_EQ(g.messages.shown.size(), boxes);
 
-    study->onClick("cmdEnglish");
     lifeTick(g.game);
-    EXPECT_EQ(s.lblECost, "0");
-    EXPECT_EQ(s.lblEng, "OK");
     EXPECT_EQ(s.lblMoney, money);  // no more fees for English
 }
 
@@ -166,12 +163,4 @@ TEST_F(StudyTest, HoverShowsNameAndDailyPriceAndTheBareWindowClearsThem) {
         EXPECT_EQ(caption("lblWhat"), "------------");
         EXPECT_EQ(caption("lblCost"), "00");
     }
-}
-
-TEST_F(StudyTest, BackClosesTheWindow) {
-    g.windows.registerPlace("frmStudy",
-                            [](Game& game) { return std::make_unique<FrmStudy>(game); });
-    g.windows.show("frmStudy", Modality::Modal);
-    g.windows.find("frmStudy")->onClick("cmdBack");
-    EXPECT_FALSE(g.windows.isOpen("frmStudy"));
 }
