@@ -1,0 +1,100 @@
+// Runs the real game without a player, for bench/run.sh. The game itself takes no options; this
+// separate program starts it exactly as the game's main() does and measures it.
+//   brankor_bench_driver startup       exits once the start-up window has been painted
+//   brankor_bench_driver idle SECONDS  starts a game ("OK" in the start-up window), opens the
+//                                      windows that keep their own timers running, waits, then
+//                                      reports the CPU time spent after the main window was first
+//                                      painted and the peak memory, and exits
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/ports.h"
+#include "paintwatch.h"
+#include "processstats.h"
+#include "ui/application.h"
+
+namespace {
+
+/// No player sits at the screen: a box is answered at once (and named on stderr), so nothing
+/// waits and no box is counted as idle time.
+class AnsweredMessages : public brankor::MessageBoxes {
+  public:
+    brankor::Answer show(const brankor::Message& message) override {
+        std::fprintf(stderr, "message box: %s\n", message.title.c_str());
+        return message.buttons == brankor::Buttons::Ok ? brankor::Answer::Ok : brankor::Answer::No;
+    }
+};
+
+/// Windows that keep timers of their own running while they are open.
+constexpr const char* kBusyWindows[] = {"frmHakerstvo", "frmVirus"};
+
+bool named(QWidget& window, const char* name) {
+    return window.objectName() == QLatin1String(name) && window.isVisible();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const bool idle = argc >= 2 && std::strcmp(argv[1], "idle") == 0;
+    const int seconds = idle && argc >= 3 ? std::atoi(argv[2]) : 0;
+    if (argc < 2 || (!idle && std::strcmp(argv[1], "startup") != 0) || (idle && seconds <= 0)) {
+        std::fprintf(stderr, "usage: %s startup | idle SECONDS\n", argv[0]);
+        return 2;
+    }
+
+    // As the game's main() does. The program ends with exit(), not quit(): quit() would first
+    // close the windows, and closing the start-up window asks the player whether to leave.
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Бранкор"));
+    QApplication::setDesktopFileName(QStringLiteral("brankor"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    brankor::ui::Application::installTranslations();
+    brankor::ui::Application::applyStyle();
+
+    AnsweredMessages answered;
+    brankor::ui::ApplicationPorts ports;
+    if (idle) ports.messages = &answered;
+    brankor::ui::Application game(ports);
+    brankor::ui::Navigator& navigator = game.navigator();
+
+    brankor::bench::Usage shown;
+    std::unique_ptr<brankor::bench::PaintWatch> mainPainted;
+    brankor::bench::PaintWatch firstPainted(
+        [](QWidget& w) { return named(w, "frmFirst"); },
+        [&] {
+            if (!idle) {
+                QCoreApplication::exit(0);
+                return;
+            }
+            mainPainted = std::make_unique<brankor::bench::PaintWatch>(
+                [](QWidget& w) { return named(w, "frmMain"); },
+                [&] {
+                    shown = brankor::bench::usageNow();
+                    QTimer::singleShot(seconds * 1000, &app, [&] {
+                        if (!navigator.mainWindow()) {
+                            std::fprintf(stderr, "the game ended during the idle run\n");
+                            QCoreApplication::exit(1);
+                            return;
+                        }
+                        brankor::bench::printUsageSince(shown);
+                        QCoreApplication::exit(0);
+                    });
+                });
+            brankor::ui::PlaceDialog* first = navigator.dialog("frmFirst");
+            auto* ok = first ? first->findChild<QPushButton*>(QStringLiteral("cmdOK")) : nullptr;
+            if (!ok) {
+                std::fprintf(stderr, "the start-up window has no cmdOK\n");
+                QCoreApplication::exit(1);
+                return;
+            }
+            ok->click();
+            for (const char* window : kBusyWindows)
+                if (navigator.exists(window)) navigator.show(window, brankor::Modality::Modeless);
+        });
+    game.start();
+    return QApplication::exec();
+}
