@@ -83,20 +83,6 @@ class StartupTest : public QObject {
         }
     }
 
-    void exitMenuAsksAndNoKeepsPlaying() {
-        UiGame g;
-        g.startGame();
-        g.messages.answers = {Answer::No};
-        g.main()->findChild<QAction*>(QStringLiteral("Exit"))->trigger();
-        QCOMPARE(g.messages.shown.back().title, std::string("Подтвердите"));
-        QCOMPARE(g.messages.shown.back().text, std::string("Вы действительно хотите выйти?"));
-        QVERIFY(!g.quit);
-        QVERIFY(g.main()->isVisible());
-        g.messages.answers = {Answer::Yes};
-        g.main()->findChild<QAction*>(QStringLiteral("Exit"))->trigger();
-        QVERIFY(g.quit);
-    }
-
     void closeBoxAsksUnlessTheGameIsOver() {
         UiGame g;
         g.startGame();
@@ -217,16 +203,6 @@ class StartupTest : public QObject {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Да"));
         QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Нет"));
-    }
-
-    void saveScreenshotWhenAsked() {
-        const QByteArray dir = qgetenv("BRANKOR_SCREENSHOTS");
-        if (dir.isEmpty()) QSKIP("set BRANKOR_SCREENSHOTS to a folder to write pictures");
-        UiGame g;
-        g.app.start();
-        g.nav().dialog("frmFirst")->grab().save(QString::fromUtf8(dir) + "/frmFirst.png");
-        QTest::mouseClick(g.widget<QPushButton>("frmFirst", "cmdOK"), Qt::LeftButton);
-        g.main()->grab().save(QString::fromUtf8(dir) + "/frmMain.png");
     }
 };
 
