@@ -1,9 +1,9 @@
-// The job market: the requirements of the nine jobs at their boundaries, the verdict sentence,
-// hiring and refusing by the verdict shown, and the president's end of the game.
+// The job market: the requirements of the nine jobs at their boundaries, the verdict, hiring and
+// refusing by the verdict shown, and the president's end of the game.
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include "core/lifecycle.h"
-#include "core/startwindows.h"
 #include "fakes/fakes.h"
 #include "life/jobs.h"
 #include "life/work.h"
@@ -13,305 +13,193 @@ using namespace brankor::testing;
 
 namespace {
 
-const char* const kJobButtons[] = {"cmdWGruschik", "cmdWTaxi",          "cmdWGardener",
-                                   "cmdWBegProg",  "cmdWProg",          "cmdWProva",
-                                   "cmdWHakker",   "cmdWAdministrator", "cmdWPresident"};
-
-/// One requirement as a player meets it: the lowest value that passes and one that does not.
-enum class Kind { OrBetter, Exactly, NotNothing };
-struct Bound {
+/// One requirement at its boundary: `rung` is the lowest value that passes, `below` the one just
+/// under it. A value on no ladder passes an "or better" requirement but not an exact one.
+struct Boundary {
+    const char* job;
     const char* field;
-    const char* lowest;
     const char* below;
-    Kind kind = Kind::OrBetter;
+    const char* rung;
+    bool exact = false;
 };
-struct JobBounds {
-    const char* button;
-    std::vector<Bound> texts;
-    int lowestCar = 0;
-    int fish = 0;
+constexpr bool kExact = true;
+
+const Boundary kBoundaries[] = {
+    {"cmdWTaxi", "lblEduncation", "Начальное", "Неполное среднее"},
+    {"cmdWTaxi", "lblClothes", "Дряхлая", "Спорт.костюм"},
+    {"cmdWGardener", "lblEduncation", "Начальное", "Неполное среднее"},
+    {"cmdWGardener", "lblStatus", "Чайник", "Любитель"},
+    {"cmdWGardener", "lblEnglish", "Не знаю", "1 уровень"},
+    {"cmdWGardener", "lblClothes", "Дряхлая", "Спорт.костюм"},
+    {"cmdWGardener", "lblProgram", "Пока нет", "Basic"},
+    {"cmdWBegProg", "lblEduncation", "Неполное среднее", "Среднее"},
+    {"cmdWBegProg", "lblStatus", "Любитель", "Новичок"},
+    {"cmdWBegProg", "lblEnglish", "1 уровень", "2 уровень"},
+    {"cmdWBegProg", "lblClothes", "Спорт.костюм", "Летняя"},
+    {"cmdWBegProg", "lblProgram", "Basic", "Pascal"},
+    {"cmdWProg", "lblEduncation", "Неполное среднее", "Среднее"},
+    {"cmdWProg", "lblStatus", "Новичок", "Программист"},
+    {"cmdWProg", "lblEnglish", "2 уровень", "3 уровень"},
+    {"cmdWProg", "lblClothes", "Летняя", "Джинсы"},
+    {"cmdWProg", "lblProgram", "Pascal", "VB"},
+    {"cmdWProg", "lblGraph", "Пока нет", "Paint"},
+    {"cmdWProva", "lblEduncation", "Среднее", "Неполное высшее"},
+    {"cmdWProva", "lblStatus", "Новичок", "Программист"},
+    {"cmdWProva", "lblEnglish", "3 уровень", "4 уровень"},
+    {"cmdWProva", "lblClothes", "Джинсы", "Костюм"},
+    {"cmdWProva", "lblProgram", "Pascal", "VB"},
+    {"cmdWProva", "lblGraph", "Paint", "Photoshop"},
+    {"cmdWProva", "lblModem", "36.6", "K56"},
+    {"cmdWProva", "lblVichod", "Пока нет", "Есть"},
+    {"cmdWProva", "CarIndex", "1", "2"},
+    {"cmdWHakker", "lblEduncation", "Неполное высшее", "Высшее"},
+    {"cmdWHakker", "lblStatus", "Почти хакер", "Хакер"},
+    {"cmdWHakker", "lblEnglish", "5 уровень", "6 уровень"},
+    {"cmdWHakker", "lblClothes", "Куртка", "Рубашка"},
+    {"cmdWHakker", "lblProgram", "Pascal", "VB"},
+    {"cmdWHakker", "lblModem", "36.6", "K56"},
+    {"cmdWHakker", "lblVichod", "Пока нет", "Есть"},
+    {"cmdWHakker", "CarIndex", "2", "3"},
+    {"cmdWAdministrator", "lblEduncation", "Неполное высшее", "Высшее"},
+    {"cmdWAdministrator", "lblStatus", "Хакер", "Администратор"},
+    {"cmdWAdministrator", "lblEnglish", "6 уровень", "7 уровень"},
+    {"cmdWAdministrator", "lblClothes", "Рубашка", "Футболка и т.д."},
+    {"cmdWAdministrator", "lblGraph", "Photoshop", "3D StMax II"},
+    {"cmdWAdministrator", "lblPrinter", "Струйный", "Лазерный", kExact},
+    {"cmdWAdministrator", "lblSkaner", "Ручной", "Планшетный", kExact},
+    {"cmdWAdministrator", "CarIndex", "3", "4"},
+    {"cmdWPresident", "lblEduncation", "Неполное высшее", "Высшее"},
+    {"cmdWPresident", "lblStatus", "Профессионал", "Сверх профессионал"},
+    {"cmdWPresident", "lblEnglish", "7 уровень", "8 уровень"},
+    {"cmdWPresident", "lblClothes", "Футболка и т.д.", "Посл.моды"},
+    {"cmdWPresident", "lblProgram", "VB", "VC++", kExact},
+    {"cmdWPresident", "lblGraph", "3D StMax II", "3D StMax III"},
+    {"cmdWPresident", "lblModem", "K56", "V90"},
+    {"cmdWPresident", "lblVichod", "Пока нет", "Есть"},
+    {"cmdWPresident", "lblRoom", "6", "7", kExact},
+    {"cmdWPresident", "lblBath", "Мал.бассейн", "Бол.бассейн", kExact},
+    {"cmdWPresident", "lblKitchen", "Обычная", "Комфортная", kExact},
+    {"cmdWPresident", "lblSMebel", "Ламинир.", "Офисная", kExact},
+    {"cmdWPresident", "CarIndex", "4", "5"},
+    {"cmdWPresident", "FishTotal", "199", "200"},
 };
 
-const std::vector<JobBounds>& jobBounds() {
-    static const std::vector<JobBounds> bounds = {
-        {"cmdWGruschik", {}},
-        {"cmdWTaxi",
-         {{"lblEduncation", "Неполное среднее", "Начальное"},
-          {"lblClothes", "Спорт.костюм", "Дряхлая"}}},
-        {"cmdWGardener",
-         {{"lblEduncation", "Неполное среднее", "Начальное"},
-          {"lblStatus", "Любитель", "Чайник"},
-          {"lblEnglish", "1 уровень", "Не знаю"},
-          {"lblClothes", "Спорт.костюм", "Дряхлая"},
-          {"lblProgram", "Basic", "Пока нет"}}},
-        {"cmdWBegProg",
-         {{"lblEduncation", "Среднее", "Неполное среднее"},
-          {"lblStatus", "Новичок", "Любитель"},
-          {"lblEnglish", "2 уровень", "1 уровень"},
-          {"lblClothes", "Летняя", "Спорт.костюм"},
-          {"lblProgram", "Pascal", "Basic"}}},
-        {"cmdWProg",
-         {{"lblEduncation", "Среднее", "Неполное среднее"},
-          {"lblStatus", "Программист", "Новичок"},
-          {"lblEnglish", "3 уровень", "2 уровень"},
-          {"lblClothes", "Джинсы", "Летняя"},
-          {"lblProgram", "VB", "Pascal"},
-          {"lblGraph", "Paint", "Пока нет"}}},
-        {"cmdWProva",
-         {{"lblEduncation", "Неполное высшее", "Среднее"},
-          {"lblStatus", "Программист", "Новичок"},
-          {"lblEnglish", "4 уровень", "3 уровень"},
-          {"lblClothes", "Костюм", "Джинсы"},
-          {"lblProgram", "VB", "Pascal"},
-          {"lblGraph", "Photoshop", "Paint"},
-          {"lblModem", "K56", "36.6"},
-          {"lblVichod", "Есть", "Пока нет", Kind::NotNothing}},
-         2},
-        {"cmdWHakker",
-         {{"lblEduncation", "Высшее", "Неполное высшее"},
-          {"lblStatus", "Хакер", "Почти хакер"},
-          {"lblEnglish", "6 уровень", "5 уровень"},
-          {"lblClothes", "Рубашка", "Куртка"},
-          {"lblProgram", "VB", "Pascal"},
-          {"lblModem", "K56", "36.6"},
-          {"lblVichod", "Есть", "Пока нет", Kind::NotNothing}},
-         3},
-        {"cmdWAdministrator",
-         {{"lblEduncation", "Высшее", "Неполное высшее"},
-          {"lblStatus", "Администратор", "Хакер"},
-          {"lblEnglish", "7 уровень", "6 уровень"},
-          {"lblClothes", "Футболка и т.д.", "Рубашка"},
-          {"lblGraph", "3D StMax II", "Photoshop"},
-          {"lblPrinter", "Лазерный", "Струйный", Kind::Exactly},
-          {"lblSkaner", "Планшетный", "Ручной", Kind::Exactly}},
-         4},
-        {"cmdWPresident",
-         {{"lblEduncation", "Высшее", "Неполное высшее"},
-          {"lblStatus", "Сверх профессионал", "Профессионал"},
-          {"lblEnglish", "8 уровень", "7 уровень"},
-          {"lblClothes", "Посл.моды", "Футболка и т.д."},
-          {"lblProgram", "VC++", "VB", Kind::Exactly},
-          {"lblGraph", "3D StMax III", "3D StMax II"},
-          {"lblModem", "V90", "K56"},
-          {"lblVichod", "Есть", "Пока нет", Kind::NotNothing},
-          {"lblRoom", "7", "6", Kind::Exactly},
-          {"lblBath", "Бол.бассейн", "Джакузи", Kind::Exactly},
-          {"lblKitchen", "Комфортная", "Хорошая", Kind::Exactly},
-          {"lblSMebel", "Офисная", "Дорогая", Kind::Exactly}},
-         5,
-         200},
-    };
-    return bounds;
+/// Sets a text field, or the car or the fish count from a written number.
+void set(GameState& s, std::string_view field, const char* value) {
+    if (std::string* text = fieldByName(s, field))
+        *text = value;
+    else if (field == "CarIndex")
+        setCar(s, static_cast<std::int16_t>(std::stoi(value)));
+    else
+        s.FishTotal = static_cast<std::int16_t>(std::stoi(value));
 }
 
-/// The game state of a player who just meets every requirement of `job`.
-void meet(GameState& s, const JobBounds& job) {
-    for (const Bound& b : job.texts) *fieldByName(s, b.field) = b.lowest;
-    setCar(s, static_cast<std::int16_t>(job.lowestCar));
-    s.FishTotal = static_cast<std::int16_t>(job.fish);
+/// The state of a player who just meets every requirement of `job`.
+void meet(GameState& s, std::string_view job) {
+    for (const Boundary& b : kBoundaries)
+        if (b.job == job) set(s, b.field, b.rung);
 }
 
-void makePresidentMaterial(GameState& s) {
-    meet(s, jobBounds().back());
+using Work = PlaceTest<FrmWork>;
+using Texts = std::vector<std::string>;
+
+/// The job as the player sees it: its name, the status panel's copy, the salary, the window's.
+Texts holding(Work& w) {
+    return {w.state().lblMyWork, w.state().lblSWork, w.state().lblWorkEarn, w["lblWWho"].text};
 }
-
-struct WorkTest : ::testing::Test {
-    TestGame g;
-    GameState& s = g.state();
-
-    WorkTest() {
-        g.windows.registerPlace("frmWork",
-                                [](Game& game) { return std::make_unique<FrmWork>(game); });
-        g.windows.registerPlace("frmTheEnd",
-                                [](Game& game) { return std::make_unique<FrmTheEnd>(game); });
-    }
-    Place& open() {
-        g.windows.close("frmWork");
-        g.windows.show("frmWork", Modality::Modal);
-        return *g.windows.find("frmWork");
-    }
-    Place& work() { return *g.windows.find("frmWork"); }
-    std::string text(const char* control) { return work()[control].text; }
-    /// The sentence under the description, as the player reads it.
-    std::string sentence() {
-        std::string words = text("lbladdYou");
-        for (const char* part : {"lblWCan", "lbladdOnthisW"})
-            if (!text(part).empty()) words += " " + text(part);
-        return words;
-    }
-};
 
 }  // namespace
 
-TEST(JobRequirements, ANewPlayerQualifiesOnlyForTheLoader) {
-    TestGame g;
-    for (const char* button : kJobButtons)
-        EXPECT_EQ(qualifies(g.state(), *jobOf(button)), std::string(button) == "cmdWGruschik")
-            << button;
-}
-
+// A new player qualifies only for the loader; every job takes a player at its rungs, one rung
+// below any of them refuses, and a value on no ladder passes only "or better".
 TEST(JobRequirements, EachRequirementHoldsAtItsRungAndFailsOneBelow) {
-    for (const JobBounds& job : jobBounds()) {
-        SCOPED_TRACE(job.button);
+    for (const Job& job : jobs()) {
         TestGame g;
-        GameState& s = g.state();
-        meet(s, job);
-        ASSERT_TRUE(qualifies(s, *jobOf(job.button)));
-        for (const Bound& b : job.texts) {
-            std::string& field = *fieldByName(s, b.field);
-            field = b.below;
-            EXPECT_FALSE(qualifies(s, *jobOf(job.button))) << b.field << " " << b.below;
-            // A text on no ladder passes "or better" but never "exactly".
-            field = "";
-            EXPECT_EQ(qualifies(s, *jobOf(job.button)), b.kind != Kind::Exactly) << b.field;
-            field = b.lowest;
-        }
-        if (job.lowestCar > 0) {
-            setCar(s, static_cast<std::int16_t>(job.lowestCar - 1));
-            EXPECT_FALSE(qualifies(s, *jobOf(job.button))) << "car";
-            setCar(s, static_cast<std::int16_t>(job.lowestCar));
-        }
-        if (job.fish > 0) {
-            s.FishTotal = static_cast<std::int16_t>(job.fish - 1);
-            EXPECT_FALSE(qualifies(s, *jobOf(job.button))) << "fish";
-            s.FishTotal = 32767;
-            EXPECT_TRUE(qualifies(s, *jobOf(job.button))) << "fish";
+        EXPECT_EQ(qualifies(g.state(), job), job.button == "cmdWGruschik") << job.button;
+        meet(g.state(), job.button);
+        EXPECT_TRUE(qualifies(g.state(), job)) << job.button;
+    }
+    for (const Boundary& b : kBoundaries) {
+        SCOPED_TRACE(std::string(b.job) + " " + b.field);
+        TestGame g;
+        meet(g.state(), b.job);
+        set(g.state(), b.field, b.below);
+        EXPECT_FALSE(qualifies(g.state(), *jobOf(b.job)));
+        if (std::string* text = fieldByName(g.state(), b.field)) {
+            *text = "";
+            EXPECT_EQ(qualifies(g.state(), *jobOf(b.job)), !b.exact);
         }
     }
 }
 
-TEST_F(WorkTest, HoverWritesTheDescriptionAndTheVerdictOfOneSentence) {
-    s.lblMyWork = "Садовник";
-    open();
-    EXPECT_EQ(text("lblWWho"), "Садовник");
-    EXPECT_EQ(text("lbladdSpec"), "");
-    EXPECT_EQ(sentence(), "Вы можете работать на этой работе");
-    work().onMouseMove("cmdWTaxi");
-    EXPECT_EQ(text("lbladdSpec"), "Здесь вы должны просто напросто перевозить людей.");
-    EXPECT_EQ(sentence(), "Вы не можете работать на этой работе");
-    work().onMouseMove("");  // the bare window keeps the verdict
-    EXPECT_EQ(text("lblWCan"), "не");
-
-    // A click on the bare window breaks the sentence until the next load.
-    work().onClick("");
-    EXPECT_EQ(sentence(), "Вы не");
-    work().onMouseMove("cmdWGruschik");
-    EXPECT_EQ(sentence(), "Вы");
-    open();
-    EXPECT_EQ(sentence(), "Вы можете работать на этой работе");
-}
-
-TEST_F(WorkTest, AClickActsOnTheVerdictOfTheLastJobHovered) {
-    open();
-    work().onMouseMove("cmdWGruschik");
-    work().onClick("cmdWTaxi");  // reached without hovering it
-    ASSERT_EQ(g.messages.shown.size(), 1u);
-    EXPECT_EQ(g.messages.shown[0],
+// The verdict on screen decides, even when it was written for another job; a job clicked before
+// any was hovered is judged on its own requirements.
+TEST(Work, AClickActsOnTheVerdictOfTheLastJobHovered) {
+    Work w;
+    w.open();
+    w.click("cmdWPresident");  // by the keyboard, right after opening
+    EXPECT_EQ(w.lastBox().title, "Вы не ком.през.");
+    w.hover("cmdWGruschik");
+    w.click("cmdWTaxi");
+    EXPECT_EQ(w.lastBox(),
               (Message{"Вы таксист.", "Вы теперь таксист. Ваша зарплата 20 $.", Icon::None}));
-    EXPECT_EQ(s.lblMyWork, "Таксист.");
-    EXPECT_EQ(s.lblSWork, "Таксист.");
-    EXPECT_EQ(s.lblWorkEarn, "20");
-    EXPECT_EQ(text("lblWWho"), "Таксист.");
-
-    // A refusing verdict: the loader's button then does nothing at all, the others refuse.
-    work().onMouseMove("cmdWProva");
-    work().onClick("cmdWGruschik");
-    EXPECT_EQ(g.messages.shown.size(), 1u);
-    EXPECT_EQ(s.lblMyWork, "Таксист.");
-    work().onClick("cmdWProg");
-    EXPECT_EQ(g.messages.shown.back().title, "Вы не программист.");
-    EXPECT_EQ(s.lblWorkEarn, "20");
+    EXPECT_EQ(holding(w), (Texts{"Таксист.", "Таксист.", "20", "Таксист."}));
+    w.hover("cmdWProva");
+    w.click("cmdWGruschik");  // the loader refuses without a word
+    EXPECT_EQ(w.messages.shown.size(), 2u);
+    w.click("cmdWProg");
+    EXPECT_EQ(w.lastBox().title, "Вы не программист.");
+    EXPECT_EQ(w.state().lblWorkEarn, "20");
 }
 
-TEST_F(WorkTest, AJobClickedBeforeAnyHoverIsJudgedOnItsOwnRequirements) {
-    open();
-    work().onClick("cmdWPresident");  // by the keyboard, right after opening
-    EXPECT_EQ(g.messages.shown.back().title, "Вы не ком.през.");
-    EXPECT_EQ(s.lblMyWork, "Пока нет");
-    EXPECT_EQ(text("lblWCan"), "не");
-    EXPECT_FALSE(g.windows.isOpen("frmTheEnd"));
-
-    open();
-    work().onClick("cmdWGruschik");
-    EXPECT_EQ(s.lblMyWork, "Грузчик");
+// Hiring writes the job wherever the player sees it ("хакер" is capitalised only in the window)
+// and the salary the clock pays at midnight; the president's job ends the game, yet stays.
+TEST(Work, HiringWritesTheJobAndTheSalaryTheClockPays) {
+    const std::tuple<const char*, Message, Texts> hires[] = {
+        {"cmdWGruschik",
+         {"Вы грузчик.", "Вы теперь грузчик. Ваша зарплата 10 $.", Icon::None},
+         {"Грузчик", "Грузчик", "10", "Грузчик"}},
+        {"cmdWHakker",
+         {"Вы хакер.", "Вы теперь хакер. Ваша зарплата 50 $.", Icon::None},
+         {"хакер", "хакер", "50", "Хакер"}},
+        {"cmdWPresident",
+         {"ком.през.", "Вы теперь ком. президент. Ваша зарплата 70 $.", Icon::None},
+         {"ком.през.", "ком.през.", "70", "ком.през."}},
+    };
+    for (const auto& [job, box, held] : hires) {
+        Work w;
+        w.state().lblMyWork = w.state().lblSWork = "прогр.";
+        w.state().lblWorkEarn = "35";
+        meet(w.state(), job);
+        w.open();
+        w.buy(job);
+        EXPECT_EQ(w.messages.shown, std::vector<Message>{box});
+        EXPECT_EQ(holding(w), held);
+        const auto ends = std::ranges::count(w.windows.log, "replace frmWork frmTheEnd");
+        EXPECT_EQ(ends == 1, std::string(job) == "cmdWPresident");
+        w.state().lblHours = "23";
+        clockTick(w.game);
+        EXPECT_EQ(w.state().lblMyWork, held[0]);
+        EXPECT_EQ(w.state().lblMoney, std::to_string(170 + std::stoi(held[2])));
+    }
 }
 
-TEST_F(WorkTest, TheLoaderReplacesAProgrammersSalaryAndTheClockPaysIt) {
-    s.lblMyWork = s.lblSWork = "прогр.";
-    s.lblWorkEarn = "35";
-    open();
-    work().onMouseMove("cmdWGruschik");
-    work().onClick("cmdWGruschik");
-    EXPECT_EQ(g.messages.shown.back(),
-              (Message{"Вы грузчик.", "Вы теперь грузчик. Ваша зарплата 10 $.", Icon::None}));
-    EXPECT_EQ(s.lblMyWork, "Грузчик");
-    EXPECT_EQ(s.lblSWork, "Грузчик");
-    EXPECT_EQ(s.lblWorkEarn, "10");
-    s.lblHours = "23";
-    clockTick(g.game);
-    EXPECT_EQ(s.lblMoney, "180");
-}
-
-TEST_F(WorkTest, TheHackerIsCapitalisedOnlyInTheWindow) {
-    meet(s, jobBounds()[6]);
-    open();
-    work().onMouseMove("cmdWHakker");
-    work().onClick("cmdWHakker");
-    EXPECT_EQ(g.messages.shown.back(),
-              (Message{"Вы хакер.", "Вы теперь хакер. Ваша зарплата 50 $.", Icon::None}));
-    EXPECT_EQ(s.lblMyWork, "хакер");
-    EXPECT_EQ(s.lblSWork, "хакер");
-    EXPECT_EQ(text("lblWWho"), "Хакер");
-
-    work().onMouseMove("cmdWAdministrator");
-    work().onClick("cmdWAdministrator");
-    EXPECT_EQ(g.messages.shown.back().title, "Вы не граф. диз..");
-    EXPECT_TRUE(g.messages.shown.back().text.ends_with("машина марки Волга3110."));
-    EXPECT_EQ(s.lblWorkEarn, "50");
-}
-
-TEST_F(WorkTest, APresidentShortOfOneFishIsRefusedWithTheMercedesAndTheFish) {
-    makePresidentMaterial(s);
-    s.FishTotal = 199;
-    const GameState before = s;
-    open();
-    work().onMouseMove("cmdWPresident");
-    EXPECT_EQ(text("lblWCan"), "не");
-    work().onClick("cmdWPresident");
-    const Message& box = g.messages.shown.back();
+TEST(Work, APresidentShortOfOneFishIsRefusedWithTheMercedesAndTheFish) {
+    Work w;
+    meet(w.state(), "cmdWPresident");
+    w.state().FishTotal = 199;
+    const GameState before = w.state();
+    w.open();
+    w.buy("cmdWPresident");
+    EXPECT_EQ(w["lblWCan"].text, "не");
+    const Message box = w.lastBox();
     EXPECT_EQ(box.title, "Вы не ком.през.");
-    EXPECT_EQ(box.icon, Icon::None);
     EXPECT_TRUE(box.text.starts_with("Вы не можете работать ком.през.. У вас должно быть"));
     EXPECT_NE(box.text.find("прог-ование Visual \u0421++"), std::string::npos);  // Cyrillic С
     EXPECT_TRUE(box.text.ends_with(
         "машина марки Mercedes, а так же общее кол-во пойманной вами рыбы должно быть 200 "
         "(кол-во пойманной вами рыбы вы можете увидеть в разделе Хобби)."))
         << box.text;
-    EXPECT_EQ(s, before);
-    EXPECT_TRUE(g.windows.isOpen("frmWork"));
-}
-
-TEST_F(WorkTest, BecomingPresidentEndsTheGameAndTheJobIsKept) {
-    makePresidentMaterial(s);
-    open();
-    g.windows.log.clear();
-    work().onMouseMove("cmdWPresident");
-    EXPECT_EQ(text("lblWCan"), "");
-    work().onClick("cmdWPresident");
-    EXPECT_EQ(g.messages.shown.back(),
-              (Message{"ком.през.", "Вы теперь ком. президент. Ваша зарплата 70 $.", Icon::None}));
-    EXPECT_EQ(s.lblMyWork, "ком.през.");
-    EXPECT_EQ(s.lblSWork, "ком.през.");
-    EXPECT_EQ(s.lblWorkEarn, "70");
-    EXPECT_FALSE(g.windows.isOpen("frmWork"));
-    EXPECT_EQ(g.windows.log, (std::vector<std::string>{"replace frmWork frmTheEnd", "close frmWork",
-                                                       "load frmTheEnd", "show frmTheEnd modal"}));
-
-    g.windows.find("frmTheEnd")->onClick("cmdOK");
-    EXPECT_FALSE(g.windows.isOpen("frmTheEnd"));
-    s.lblHours = "23";
-    clockTick(g.game);
-    EXPECT_EQ(s.lblMyWork, "ком.през.");
-    EXPECT_EQ(s.lblMoney, "240");
-    EXPECT_EQ(open()["lblWWho"].text, "ком.през.");
+    EXPECT_EQ(w.state(), before);
+    EXPECT_EQ(std::ranges::count(w.windows.log, "replace frmWork frmTheEnd"), 0);
 }

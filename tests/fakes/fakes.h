@@ -89,4 +89,24 @@ struct TestGame {
     std::vector<std::string> titles() const;
 };
 
+/// A window of rules opened on a fake game, with the pointer moved and buttons clicked as a
+/// player would; open() again starts a new visit.
+template <class P>
+struct PlaceTest : TestGame {
+    std::unique_ptr<P> place;
+    void open() {
+        place = std::make_unique<P>(game);
+        place->onLoad();
+    }
+    Control& operator[](const std::string& control) { return (*place)[control]; }
+    void hover(const std::string& control) { place->onMouseMove(control); }
+    void click(const std::string& control) { place->onClick(control); }
+    void buy(const std::string& control) {
+        hover(control);
+        click(control);
+    }
+    /// The last box shown, or an empty one when none was.
+    Message lastBox() const { return messages.shown.empty() ? Message{} : messages.shown.back(); }
+};
+
 }  // namespace brankor::testing

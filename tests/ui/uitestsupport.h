@@ -1,9 +1,15 @@
 #pragma once
 // Helpers for window tests: a game on the real windows with scripted message boxes.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <functional>
 
 #include "fakes/fakes.h"
 #include "ui/application.h"
@@ -32,6 +38,23 @@ struct UiGame {
     }
     /// Starts the game as a player would: the start-up window, then its "OK".
     void startGame();
+    /// Opens `window` from its picture button on the main window and runs `inside` while it is
+    /// shown; the window is closed afterwards even when a check inside fails.
+    void visit(const char* button, const char* window, const std::function<void()>& inside);
+    /// The text a label, text box or button of `window` shows.
+    QString text(const std::string& window, const char* name) {
+        QWidget* w = widget(window, name);
+        if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) return edit->toPlainText();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+        return QStringLiteral("<no %1>").arg(QString::fromUtf8(name));
+    }
+    /// Clicks a push button of `window`.
+    void click(const std::string& window, const char* name) {
+        auto* button = widget<QPushButton>(window, name);
+        QVERIFY2(button, name);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
 };
 
 inline void UiGame::startGame() {
@@ -44,6 +67,25 @@ inline void UiGame::startGame() {
 /// Runs `action` as soon as the event loop runs (for acting inside a modal window).
 inline void soon(std::function<void()> action) {
     QTimer::singleShot(0, std::move(action));
+}
+
+inline void UiGame::visit(const char* button, const char* window,
+                          const std::function<void()>& inside) {
+    soon([this, window, inside] {
+        inside();
+        if (ui::PlaceDialog* open = nav().dialog(window)) open->done(QDialog::Rejected);
+    });
+    QTest::mouseClick(widget<QToolButton>("frmMain", button), Qt::LeftButton);
+    QVERIFY(!nav().dialog(window));
+}
+
+/// Moves the pointer to the middle of `widget`, as the window system reports it.
+inline void pointAt(QWidget* widget) {
+    QVERIFY(widget);
+    const QPointF local = QRectF(widget->rect()).center();
+    QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 }  // namespace brankor::testing
