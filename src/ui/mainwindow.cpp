@@ -116,6 +116,7 @@ QWidget* MainWindow::buildPlaceButtons() {
 }
 
 void MainWindow::act(const std::function<void()>& rule) {
+    UnloadGuard::Handling handling(m_unload);
     rule();
     m_navigator.refresh();
 }
@@ -138,6 +139,7 @@ void MainWindow::advanceTime(std::int64_t ms) {
 }
 
 void MainWindow::runDueTicks() {
+    UnloadGuard::Handling handling(m_unload);
     const auto now = [this] { return elapsed(); };
     m_clock.poll(now);
     m_navigator.refresh();
@@ -166,7 +168,9 @@ void MainWindow::stopTime() {
 
 bool MainWindow::tryClose() {
     if (m_closed) return true;
+    UnloadGuard::Handling handling(m_unload);
     if (!queryCloseMain(m_game)) return false;
+    if (m_closed) return true;  // the player died while the question was open
     m_closed = true;
     stopTime();
     hide();

@@ -8,6 +8,7 @@
 
 #include "core/game.h"
 #include "core/tickschedule.h"
+#include "unloadguard.h"
 
 class QLabel;
 class QAction;
@@ -29,6 +30,8 @@ class MainWindow : public QMainWindow {
     bool tryClose();
     /// Stops both timers for good (the game is over).
     void stopTime();
+    /// Deletes the window once none of its handlers (menus, buttons, ticks) is running any more.
+    void unload() { m_unload.unload(); }
 
     /// Runs whatever clock and life ticks are due now (the timers call this).
     void runDueTicks();
@@ -62,6 +65,7 @@ class MainWindow : public QMainWindow {
     Ticker m_life;
     QTimer m_timer;
     bool m_closed = false;
+    UnloadGuard m_unload{*this};
 };
 
 }  // namespace brankor::ui

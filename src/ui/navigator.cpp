@@ -122,8 +122,7 @@ void Navigator::close(const std::string& window) {
 void Navigator::forget(const std::string& window, PlaceDialog* closed) {
     const auto it = m_open.find(window);
     if (it != m_open.end() && it->second == closed) m_open.erase(it);
-    closed->hide();
-    closed->deleteLater();
+    closed->unload();
 }
 
 void Navigator::replace(const std::string& from, const std::string& to) {
@@ -163,7 +162,7 @@ void Navigator::mainClosed() {
     m_main = nullptr;
     if (closed) {
         closed->stopTime();
-        closed->deleteLater();
+        closed->unload();
     }
 }
 

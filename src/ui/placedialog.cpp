@@ -79,9 +79,21 @@ void PlaceDialog::sync() {
 }
 
 void PlaceDialog::dispatch(const std::function<void()>& handler) {
-    handler();
-    sync();
+    {
+        UnloadGuard::Handling handling(m_unload);
+        handler();
+    }
+    if (!m_unload.unloading()) sync();
     emit handled();
+}
+
+void PlaceDialog::unload() {
+    hide();
+    for (QTimer* timer : std::as_const(m_timers)) timer->stop();
+    // The window leaves the main window's care: should that go first (a death), it must not
+    // take this one along while one of this window's handlers is still running.
+    setParent(nullptr);
+    m_unload.unload();
 }
 
 bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -129,8 +141,12 @@ void PlaceDialog::keyPressEvent(QKeyEvent* event) {
 
 void PlaceDialog::reject() {
     // Escape or the close box: the place decides, as it does for its own close button.
-    if (!m_place->onQueryClose()) return;
-    QDialog::reject();
+    bool mayClose = false;
+    {
+        UnloadGuard::Handling handling(m_unload);
+        mayClose = m_place->onQueryClose();
+    }
+    if (mayClose && !m_unload.unloading()) QDialog::reject();
 }
 
 }  // namespace brankor::ui

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/place.h"
+#include "unloadguard.h"
 
 namespace brankor::ui {
 
@@ -23,6 +24,8 @@ class PlaceDialog : public QDialog {
     void sync();
     /// Runs a rule of the place and then shows its outcome everywhere.
     void dispatch(const std::function<void()>& handler);
+    /// Hides the window and deletes it once none of its handlers is running any more.
+    void unload();
 
   signals:
     /// After every handler: the game state may have changed.
@@ -40,6 +43,7 @@ class PlaceDialog : public QDialog {
     std::unique_ptr<Place> m_place;
     QMap<QString, QTimer*> m_timers;
     bool m_syncing = false;
+    UnloadGuard m_unload{*this};
 };
 
 }  // namespace brankor::ui

@@ -4,7 +4,9 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace brankor::ui {
 
@@ -12,7 +14,11 @@ Answer QtMessageBoxes::show(const Message& message) {
     if (m_beforeShow) m_beforeShow();
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent) parent = QApplication::activeWindow();
-    QMessageBox box(parent);
+    // On the heap and watched: a death while the box is open closes the window the box belongs
+    // to, and the box goes with it (exec() then returns as if it had been cancelled).
+    QPointer<QMessageBox> owned = new QMessageBox(parent);
+    const auto release = qScopeGuard([&owned] { delete owned.data(); });
+    QMessageBox& box = *owned;
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowTitle(QString::fromStdString(message.title));
     box.setText(QString::fromStdString(message.text));
