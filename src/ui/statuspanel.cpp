@@ -143,13 +143,21 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     auto* stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(4, 0, 4, 0);
     stripLayout->setSpacing(2);
+    // The clock's figures change every game hour. At a fixed size a new figure only repaints its
+    // label; a label free to grow would lay the whole main window out again at every tick.
+    const auto fixFigures = [](QLabel* value, const QString& widest) {
+        QFont bold = value->font();
+        bold.setBold(true);  // as the style shows values
+        const QFontMetrics metrics(bold);
+        value->setFixedSize(metrics.horizontalAdvance(widest), metrics.height());
+    };
     stripLayout->addWidget(caption(QStringLiteral("Дата:"), QStringLiteral("cap_lblDay"), nullptr));
     for (const char* name : {"lblDay", "/", "lblMonth", "/", "lblYear"}) {
         if (name[0] == '/') {
             stripLayout->addWidget(new QLabel(QStringLiteral("/")));
         } else {
             QLabel* value = addField({name, nullptr, nullptr, nullptr});
-            value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+            fixFigures(value, QStringLiteral("0000"));
             value->setAlignment(Qt::AlignCenter);
             stripLayout->addWidget(value);
         }
@@ -158,7 +166,7 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     stripLayout->addWidget(
         caption(QStringLiteral("Время:"), QStringLiteral("cap_lblHours"), nullptr));
     QLabel* hours = addField({"lblHours", nullptr, nullptr, nullptr});
-    hours->setMinimumWidth(hours->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    fixFigures(hours, QStringLiteral("000"));
     hours->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     stripLayout->addWidget(hours);
     stripLayout->addWidget(new QLabel(QStringLiteral(":00")));
