@@ -1,16 +1,13 @@
-// Endurance: a seeded "monkey" plays the real windows offscreen with thousands
-// of random clicks, pointer movements, key presses, typed texts and hours of
-// game time, answers the real message boxes at random, and after every step
-// checks that the game state still makes sense.
+// Endurance: a seeded "monkey" plays the real windows offscreen with thousands of random clicks,
+// pointer movements, key presses, typed texts and hours of game time, answers the real message
+// boxes at random, and after every step checks that the game state still makes sense.
 //
-// It reaches every window the game has: the place buttons, menus, replacements
-// and the boxes open whatever is registered, so new windows are played as soon
-// as they exist.
+// It reaches every window the game has: the place buttons, menus, replacements and the boxes open
+// whatever is registered, so new windows are played as soon as they exist.
 //
 //   BRANKOR_MONKEY_SEED=n    replay one seed (a failure prints the seed it ran)
 //   BRANKOR_MONKEY_STEPS=n   steps per seed
 //   BRANKOR_MONKEY_TRACE=1   print every step
-#include <unistd.h>
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -30,6 +27,11 @@
 #include <deque>
 #include <memory>
 #include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
 
 #include "core/ladder.h"
 #include "core/lifecycle.h"
@@ -45,12 +47,10 @@ using namespace brankor;
 
 namespace {
 
-/// Modal windows inside each other: a place, a window it opens (the end
-/// window), the virus window over both, and one more for a window not yet
-/// thought of. Replacements do not nest.
+/// Modal windows inside each other: a place, a window it opens (the end window), the virus window
+/// over both, and one more for a window not yet thought of. Replacements do not nest.
 constexpr int kMaxModalDepth = 4;
-/// Event loops inside each other (modal windows plus the message boxes they
-/// wait on).
+/// Event loops inside each other (modal windows plus the message boxes they wait on).
 constexpr int kMaxLoopLevel = 12;
 constexpr int kDefaultSteps = 12000;
 /// A seed that takes longer than this (a slow machine) stops early rather than hold up CI.
@@ -69,8 +69,7 @@ void onCrash(int signal) {
     std::raise(signal);
 }
 
-/// The game's own chance, drawn from the monkey's seed so that a run can be
-/// replayed.
+/// The game's own chance, drawn from the monkey's seed so that a run can be replayed.
 class SeededRandom : public Random {
   public:
     explicit SeededRandom(std::uint32_t seed) : m_engine(seed) {}
@@ -101,8 +100,7 @@ class ScratchFiles : public FileDialogs {
     QTemporaryDir m_dir;
 };
 
-/// The 16-bit variables, to tell a wrap (a jump across the whole range) from a
-/// change.
+/// The 16-bit variables, to tell a wrap (a jump across the whole range) from a change.
 struct Counters {
     std::int16_t BankBalance, CarIndex, VinchesterIndex, BaitPacks, FishTotal;
     static Counters of(const GameState& s) {
@@ -250,8 +248,7 @@ class Monkey {
         }
         m_previous = now;
 
-        // Before the first game starts the state holds the main window's
-        // design-time texts.
+        // Before the first game starts the state holds the main window's design-time texts.
         if (!nav.mainWindow()) return;
         if (s.CarIndex < 0 || s.CarIndex > 5)
             failHere("CarIndex is " + std::to_string(s.CarIndex));
@@ -275,8 +272,8 @@ class Monkey {
         }
     }
 
-    /// One step, run from a zero-time timer so that it also runs inside the event
-    /// loop of any modal window or box the previous step opened.
+    /// One step, run from a zero-time timer so that it also runs inside the event loop of any
+    /// modal window or box the previous step opened.
     void step() {
         if (!m_failure.empty() || m_finished) {
             windDown();
@@ -288,9 +285,8 @@ class Monkey {
             return;
         }
         ++m_step;
-        // The next step is due before this one acts: an action that opens a modal
-        // window runs that window's event loop, and the monkey must go on acting
-        // inside it.
+        // The next step is due before this one acts: an action that opens a modal window runs
+        // that window's event loop, and the monkey must go on acting inside it.
         const int pause = pick(40) == 0 ? 5 + pick(40) : 0;  // now and then let window timers run
         QTimer::singleShot(pause, &m_context, [this] { step(); });
         act();
@@ -333,8 +329,7 @@ class Monkey {
         m_loop.quit();
     }
 
-    /// Where the player's input goes: the modal window or box on top, else any
-    /// visible window.
+    /// Where the player's input goes: the modal window or box on top, else any visible window.
     QWidget* target() {
         if (QWidget* popup = QApplication::activePopupWidget()) return popup;
         if (QWidget* modal = QApplication::activeModalWidget()) return modal;
@@ -468,8 +463,7 @@ class Monkey {
         note(QStringLiteral("type \"%1\" into %2").arg(text, describe(edit)));
         edit->setFocus();
         if (pick(2)) QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // replace it all
-        // Typed one key at a time, as a keyboard would; QTest's own typing takes
-        // Latin-1 only.
+        // Typed one key at a time, as a keyboard would; QTest's own typing takes Latin-1 only.
         for (const QChar ch : text) {
             QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
             QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
@@ -495,9 +489,8 @@ class Monkey {
         item->trigger();
     }
 
-    /// States a long game can reach, to bring the limits into play: near death,
-    /// rich or broke, counters near the top of their range, a virus about to
-    /// strike.
+    /// States a long game can reach, to bring the limits into play: near death, rich or broke,
+    /// counters near the top of their range, a virus about to strike.
     void nudge() {
         GameState& s = m_app->game().state;
         switch (pick(9)) {
@@ -571,8 +564,7 @@ class Monkey {
 
 }  // namespace
 
-/// The real windows with the real message boxes, on a fixed clock and seeded
-/// chance.
+/// The real windows with the real message boxes, on a fixed clock and seeded chance.
 struct RealBoxesGame {
     testing::FakeClock clock;
     SeededRandom random{1};
