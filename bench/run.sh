@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the game side by side with a floor program in one run and prints each figure as a
-# ratio against its goal. Usage: bash bench/run.sh <builddir>   (./build.sh bench builds and runs it)
+# ratio against its goal; exits with 1 when a goal is missed.
+# Usage: bash bench/run.sh <builddir>   (./build.sh bench builds and runs it)
 #   BENCH_RUNS          start-up runs of each program (default 10)
 #   BENCH_IDLE_SECONDS  length of the idle run (default 60)
 # The window programs run under xvfb-run (a real X server, the xcb platform of a desktop) when
