@@ -224,12 +224,18 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void StatusPanel::sync(const GameState& state) {
-    for (const Field& field : fields()) {
-        QLabel* label = m_fields.value(
-            QString::fromUtf8(field.name.data(), static_cast<int>(field.name.size())));
-        if (!label) continue;
-        const QString text = QString::fromStdString(state.*(field.member));
-        if (label->text() != text) label->setText(text);
+    if (m_shown.empty()) {
+        for (const Field& field : fields()) {
+            QLabel* label = m_fields.value(
+                QString::fromUtf8(field.name.data(), static_cast<int>(field.name.size())));
+            if (label) m_shown.push_back({field.member, label, label->text().toStdString()});
+        }
+    }
+    for (Shown& shown : m_shown) {
+        const std::string& text = state.*(shown.member);
+        if (text == shown.text) continue;
+        shown.text = text;
+        shown.label->setText(QString::fromStdString(text));
     }
     for (auto it = m_hideable.begin(); it != m_hideable.end(); ++it) {
         const bool hidden = state.hiddenControls.count(it.key().toStdString()) != 0;

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QLabel>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "core/gamestate.h"
 
@@ -17,7 +19,16 @@ class StatusPanel : public QWidget {
     void sync(const GameState& state);
 
   private:
+    /// A field's label and the text it shows: a refresh compares the game's own texts and
+    /// touches only the labels whose text changed.
+    struct Shown {
+        std::string GameState::*member;
+        QLabel* label;
+        std::string text;
+    };
+
     QHash<QString, QLabel*> m_fields;
+    std::vector<Shown> m_shown;
     QHash<QString, QWidget*> m_hideable;
 };
 
