@@ -9,47 +9,45 @@ using namespace brankor::testing;
 
 namespace {
 
-using Shop = PlaceTest<FrmShop>;
 using Boxes = std::vector<Message>;
 const Message kNoMoney{"Внимание", "У вас, не хватает денег на это"};
-const Message kTooFull{"Не хочу есть!", "Вы уже распухли от еды и не можете впихнуть в себя еще"};
+
+/// An open shop with `money` in the pocket.
+struct Shop : PlaceTest<FrmShop> {
+    explicit Shop(const char* money = "170") {
+        state().lblMoney = money;
+        open();
+    }
+    std::string money() { return state().lblMoney; }
+};
 
 }  // namespace
 
 // Any money above 0 buys a meal, even into debt; satiety above 100 refuses it. The shop's
 // satiety label catches up with every meal click, bought or refused.
 TEST(ShopMeals, MoneyAndSatietyDecideAndTheLabelFollowsEveryClick) {
-    struct Case {
-        const char* meal;
-        const char* money;
-        const char* hungry;
-        const char* moneyAfter;
-        const char* hungryAfter;
-        Boxes boxes;
+    const Message tooFull{"Не хочу есть!",
+                          "Вы уже распухли от еды и не можете впихнуть в себя еще"};
+    const std::tuple<const char*, const char*, const char*, const char*, Boxes> cases[] = {
+        {"cmdBuyDinner", "0", "12", "0 12", {kNoMoney}},
+        {"cmdBuyDinner", "1", "30", "-7 38", {}},
+        {"cmdBuyBrakfast", "170", "100", "165 105", {}},
+        {"cmdBuySupper", "170", "101", "170 101", {tooFull}},
+        {"cmdBuySupper", "10", "0", "4 6", {}},
     };
-    const Case cases[] = {
-        {"cmdBuyDinner", "0", "12", "0", "12", {kNoMoney}},
-        {"cmdBuyDinner", "1", "30", "-7", "38", {}},
-        {"cmdBuyBrakfast", "170", "100", "165", "105", {}},
-        {"cmdBuySupper", "170", "101", "170", "101", {kTooFull}},
-        {"cmdBuySupper", "10", "0", "4", "6", {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.meal) + " " + c.money + " $ " + c.hungry);
+    for (const auto& [meal, money, hungry, after, boxes] : cases) {
         Shop s;
-        s.open();
-        s.state().lblMoney = c.money;  // changed by the clock while the shop is open
-        s.state().lblHungry = c.hungry;
-        s.buy(c.meal);
-        EXPECT_EQ(s.state().lblMoney, c.moneyAfter);
-        EXPECT_EQ(s.state().lblHungry, c.hungryAfter);
-        EXPECT_EQ(s["lblHungr"].text, c.hungryAfter);
-        EXPECT_EQ(s.messages.shown, c.boxes);
+        s.state().lblMoney = money;  // changed by the clock while the shop is open
+        s.state().lblHungry = hungry;
+        s.buy(meal);
+        EXPECT_EQ(s.money() + " " + s["lblHungr"].text, after) << meal << " " << money;
+        EXPECT_EQ(s.state().lblHungry, s["lblHungr"].text);
+        EXPECT_EQ(s.messages.shown, boxes) << meal << " " << money;
     }
 }
 
 TEST(ShopClothes, TheLadderIsClimbedInOrderAndItsTopDisablesTheButton) {
-    const std::tuple<const char*, const char*, const char*> offers[] = {
+    const char* offers[][3] = {
         {"Купить дешевый спортивный костюм.", "5", "Спорт.костюм"},
         {"Купить летнюю одежду.", "10", "Летняя"},
         {"Купить Новые джинсы и футболку.", "15", "Джинсы"},
@@ -60,72 +58,60 @@ TEST(ShopClothes, TheLadderIsClimbedInOrderAndItsTopDisablesTheButton) {
         {"Купить одежду последней моды.", "35", "Посл.моды"},
         {"Нажми на кнопку <Купить одежду>", "0", "------------"},
     };
-    Shop s;
-    s.open();
-    for (const auto& [description, price, garment] : offers) {
+    Shop s;  // 170 $ buy exactly the whole wardrobe
+    for (const auto& offer : offers) {
         EXPECT_TRUE(s["cmdBuyClothes"].enabled);
         s.buy("cmdBuyClothes");
-        EXPECT_EQ(s["txtSpec"].text, description);
-        EXPECT_EQ(s["lblShCost"].text, price);
-        EXPECT_EQ(s["lblWhat"].text, garment);
+        EXPECT_EQ(s["txtSpec"].text + "|" + s["lblShCost"].text + "|" + s["lblWhat"].text,
+                  std::string(offer[0]) + "|" + offer[1] + "|" + offer[2]);
     }
-    EXPECT_EQ(s.state().lblClothes, "Посл.моды");
-    EXPECT_EQ(s.state().lblMoney, "0");  // 170 $ buy exactly the whole wardrobe
+    EXPECT_EQ(s.state().lblClothes + " " + s.money(), "Посл.моды 0");
     EXPECT_FALSE(s["cmdBuyClothes"].enabled);
     s.open();
     EXPECT_FALSE(s["cmdBuyClothes"].enabled);
 }
 
 TEST(ShopClothes, AClickBuysWhatThePanelShowsWhileThereIsMoney) {
-    Shop s;
-    s.state().lblMoney = "10";
-    s.open();
+    Shop s("10");
     s.buy("cmdBuyClothes");
     s.click("cmdBuyClothes");  // the pointer did not move: the same garment again
-    EXPECT_EQ(s.state().lblClothes, "Спорт.костюм");
-    EXPECT_EQ(s.state().lblMoney, "0");
+    EXPECT_EQ(s.state().lblClothes + " " + s.money(), "Спорт.костюм 0");
     s.click("cmdBuyClothes");
     EXPECT_EQ(s.messages.shown, Boxes{kNoMoney});
     s.state().lblMoney = "1";
     s.buy("cmdBuyClothes");
-    EXPECT_EQ(s.state().lblClothes + " " + s.state().lblMoney, "Летняя -9");
+    EXPECT_EQ(s.state().lblClothes + " " + s.money(), "Летняя -9");
     s.hover("");  // the bare window clears the panel
-    EXPECT_EQ(s["lblShCost"].text, "00");
-    EXPECT_EQ(s["lblWhat"].text, "------------");
+    EXPECT_EQ(s["lblShCost"].text + " " + s["lblWhat"].text, "00 ------------");
 }
 
 TEST(ShopCars, TheWholeMoneyBuysTheNextCarUpToTheMercedes) {
-    Shop s;
-    s.state().lblMoney = "60";
-    s.open();
-    EXPECT_EQ(s["lblCurCar"].text + " " + s["lblCar"].text, "Нет машины Пятерка2105");
-    EXPECT_EQ(s["imgCCar"].picture, "car1");
+    Shop s("60");
+    EXPECT_EQ(s["lblCurCar"].text + " " + s["lblCar"].text + " " + s["imgCCar"].picture,
+              "Нет машины Пятерка2105 car1");
     s.buy("cmdCar");
-    EXPECT_EQ(s.messages.shown,
-              (Boxes{{"Вы купили машину", "Поздравляю! Вы купили машину марки Пятерка2105.",
-                      Icon::None}}));
-    EXPECT_EQ(s.state().lblMoney, "30");
-    EXPECT_EQ(s["lblCurCar"].text, "Пятерка2105");
+    EXPECT_EQ(s.lastBox(),
+              (Message{"Вы купили машину", "Поздравляю! Вы купили машину марки Пятерка2105.",
+                       Icon::None}));
+    EXPECT_EQ(s.money() + " " + s["lblCurCar"].text, "30 Пятерка2105");
     s.state().lblMoney = "59.9";
     s.buy("cmdCar");
-    EXPECT_EQ(s["lblCar"].text + " " + s["lblShCost"].text, "Девятка21093 60");
-    EXPECT_EQ(s["imgCCar"].picture, "car2");
+    EXPECT_EQ(s["lblCar"].text + " " + s["lblShCost"].text + " " + s["imgCCar"].picture,
+              "Девятка21093 60 car2");
     EXPECT_EQ(s.lastBox(), (Message{"Внимание", "Денег маловато."}));
-    EXPECT_EQ(s.state().lblCar + " " + s.state().lblMoney, "Пятерка2105 59.9");
-
+    EXPECT_EQ(s.state().lblCar + " " + s.money(), "Пятерка2105 59.9");
     s.state().lblMoney = "60";  // exactly the price
     s.buy("cmdCar");
-    EXPECT_EQ(s.state().lblCar + " " + s.state().lblMoney, "Девятка21093 0");
+    EXPECT_EQ(s.state().lblCar + " " + s.money(), "Девятка21093 0");
     s.state().lblMoney = "1000";
     for (int car = 3; car <= 5; ++car) s.buy("cmdCar");
     EXPECT_EQ(s.state().lblCar, "Mercedes");
     s.hover("cmdCar");
-    EXPECT_FALSE(s["cmdCar"].enabled);
     EXPECT_EQ(s["imgCCar"].picture, "carshop");
-    s.open();
     EXPECT_FALSE(s["cmdCar"].enabled);
-
-    s.state().CarIndex = 9;  // a damaged saved game: nothing on offer rather than a crash
-    s.open();
-    EXPECT_FALSE(s["cmdCar"].enabled);
+    for (const int carIndex : {5, 9}) {  // 9: a damaged saved game offers nothing, not a crash
+        s.state().CarIndex = static_cast<std::int16_t>(carIndex);
+        s.open();
+        EXPECT_FALSE(s["cmdCar"].enabled) << carIndex;
+    }
 }
