@@ -147,6 +147,21 @@ TEST(Work, AClickActsOnTheVerdictOfTheLastJobHovered) {
     EXPECT_EQ(w.state().lblWorkEarn, "20");
 }
 
+// A job pressed from the keyboard before any hover is judged on its own requirements, and a
+// click on the bare window empties the "Вы можете…" ending until the next visit.
+TEST(Work, AKeyboardClickBeforeAnyHoverIsJudgedAndTheBareWindowClickEmptiesTheSentence) {
+    Work w;
+    w.open();
+    w.click("cmdWPresident");
+    EXPECT_EQ(w.lastBox().title, "Вы не ком.през.");
+    EXPECT_EQ(w.state().lblMyWork, "Пока нет");
+    EXPECT_FALSE(w["lbladdOnthisW"].text.empty());
+    w.click("");
+    EXPECT_TRUE(w["lbladdOnthisW"].text.empty());
+    w.open();
+    EXPECT_FALSE(w["lbladdOnthisW"].text.empty());
+}
+
 // Hiring writes the job wherever the player sees it ("хакер" is capitalised only in the window)
 // and the salary the clock pays at midnight; the president's job ends the game, yet stays.
 TEST(Work, HiringWritesTheJobAndTheSalaryTheClockPays) {
