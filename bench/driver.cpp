@@ -49,11 +49,7 @@ int main(int argc, char* argv[]) {
     // As the game's main() does. The program ends with exit(), not quit(): quit() would first
     // close the windows, and closing the start-up window asks the player whether to leave.
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Бранкор"));
-    QApplication::setDesktopFileName(QStringLiteral("brankor"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    brankor::ui::Application::installTranslations();
-    brankor::ui::Application::applyStyle();
+    brankor::ui::Application::setUpQt();
 
     AnsweredMessages answered;
     brankor::ui::ApplicationPorts ports;

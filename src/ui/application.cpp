@@ -27,6 +27,14 @@ void Application::start() {
     m_navigator.show("frmFirst", Modality::Modeless);
 }
 
+void Application::setUpQt() {
+    QApplication::setApplicationName(QStringLiteral("Бранкор"));
+    QApplication::setDesktopFileName(QStringLiteral("brankor"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    installTranslations();
+    applyStyle();
+}
+
 void Application::installTranslations() {
     auto* translator = new QTranslator(qApp);
     if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),

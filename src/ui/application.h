@@ -27,6 +27,9 @@ class Application {
     Game& game() { return *m_game; }
     Navigator& navigator() { return m_navigator; }
 
+    /// Everything the game sets on the Qt application before its first window: name, desktop
+    /// entry, Russian standard buttons, the look; windows close only by the game's own rules.
+    static void setUpQt();
     /// The look of the game: fonts, colours and spacing for every window.
     static void applyStyle();
     /// Loads Qt's own Russian texts for standard buttons ("Да", "Нет").
