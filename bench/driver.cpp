@@ -39,12 +39,9 @@ bool named(QWidget& window, const char* name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const bool idle = argc >= 2 && std::strcmp(argv[1], "idle") == 0;
-    const int seconds = idle && argc >= 3 ? std::atoi(argv[2]) : 0;
-    if (argc < 2 || (!idle && std::strcmp(argv[1], "startup") != 0) || (idle && seconds <= 0)) {
-        std::fprintf(stderr, "usage: %s startup | idle SECONDS\n", argv[0]);
-        return 2;
-    }
+    const int seconds = brankor::bench::idleSeconds(argc, argv);
+    if (seconds < 0) return 2;
+    const bool idle = seconds > 0;
 
     // As the game's main() does. The program ends with exit(), not quit(): quit() would first
     // close the windows, and closing the start-up window asks the player whether to leave.

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace brankor::bench {
 
@@ -27,6 +29,18 @@ inline void printUsageSince(const Usage& since) {
     std::printf("cpu_us=%lld rss_kb=%ld\n", static_cast<long long>(now.cpuMicros - since.cpuMicros),
                 now.peakRssKb);
     std::fflush(stdout);
+}
+
+/// What a measured program is asked to do: "startup" (0 seconds) or "idle SECONDS".
+/// Returns -1 (after printing the usage) when the arguments are neither.
+inline int idleSeconds(int argc, char* argv[]) {
+    const bool idle = argc >= 2 && std::strcmp(argv[1], "idle") == 0;
+    const int seconds = idle && argc >= 3 ? std::atoi(argv[2]) : 0;
+    if (argc < 2 || (!idle && std::strcmp(argv[1], "startup") != 0) || (idle && seconds <= 0)) {
+        std::fprintf(stderr, "usage: %s startup | idle SECONDS\n", argv[0]);
+        return -1;
+    }
+    return seconds;
 }
 
 }  // namespace brankor::bench
