@@ -2,11 +2,21 @@
 // A window of the game as the rules see it: the state of its named controls, its own
 // variables, and one handler per event. The Qt form of the window mirrors the controls by name.
 #include <map>
+#include <optional>
 #include <string>
 
 #include "game.h"
 
 namespace brankor {
+
+/// Where a control lies in its window, in twips (15 twips make one pixel at 1x).
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Twips&) const = default;
+};
 
 /// What the player sees of one control.
 struct Control {
@@ -14,6 +24,8 @@ struct Control {
     bool enabled = true;
     bool visible = true;
     std::string picture;  ///< artwork name shown by a picture control ("" = none)
+    /// Set for controls that the rules move or resize; the form's layout places the others.
+    std::optional<Twips> geometry;
     bool operator==(const Control&) const = default;
 };
 
@@ -46,11 +58,21 @@ class Place {
     virtual void onLoad() {}
     virtual void onClick(const std::string& control) { (void)control; }
     virtual void onMouseMove(const std::string& control) { (void)control; }
+    /// The left mouse button went down, or up, over a control (or the bare window).
+    virtual void onMouseDown(const std::string& control) { (void)control; }
+    virtual void onMouseUp(const std::string& control) { (void)control; }
     /// A text box's text changed; its new text is already in the control.
     virtual void onChange(const std::string& control) { (void)control; }
-    /// A key pressed while `control` has the focus. Letters and digits come as their upper-case
-    /// character codes, arrows as 37 (left) to 40 (down), Enter 13, Space 32.
+    /// A key went down while `control` has the focus. The window hears it before the control
+    /// does. Letters and digits come as their upper-case character codes, arrows as 37 (left) to
+    /// 40 (down), Enter 13, Space 32.
     virtual void onKey(const std::string& control, int key) { (void)control, (void)key; }
+    /// A character typed into the text box `control` (8 for backspace), before the box takes it.
+    /// Returning false drops the character.
+    virtual bool onKeyPress(const std::string& control, char32_t character) {
+        (void)control, (void)character;
+        return true;
+    }
     virtual void onTimer(const std::string& timer) { (void)timer; }
     /// The player asks to close the window (close box or Escape); false keeps it open.
     virtual bool onQueryClose() { return true; }

@@ -72,6 +72,8 @@ class SystemClock {
     virtual ~SystemClock() = default;
     virtual Date today() const = 0;
     virtual TimeOfDay now() const = 0;
+    /// Milliseconds on a steady clock that never jumps (for measuring how long something took).
+    virtual std::int64_t milliseconds() const = 0;
 };
 
 /// A uniform generator in the Randomize/Rnd style.

@@ -60,6 +60,10 @@ TimeOfDay QtSystemClock::now() const {
     return {time.hour(), time.minute(), time.second()};
 }
 
+std::int64_t QtSystemClock::milliseconds() const {
+    return m_steady.elapsed();
+}
+
 QtRandom::QtRandom() {
     randomize();
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The platform as the rules see it, built on Qt.
+#include <QElapsedTimer>
 #include <functional>
 #include <random>
 
@@ -20,8 +21,13 @@ class QtMessageBoxes : public MessageBoxes {
 
 class QtSystemClock : public SystemClock {
   public:
+    QtSystemClock() { m_steady.start(); }
     Date today() const override;
     TimeOfDay now() const override;
+    std::int64_t milliseconds() const override;
+
+  private:
+    QElapsedTimer m_steady;
 };
 
 class QtRandom : public Random {

@@ -56,8 +56,10 @@ class FakeClock : public SystemClock {
   public:
     Date today() const override { return date; }
     TimeOfDay now() const override { return time; }
+    std::int64_t milliseconds() const override { return ms; }
     Date date{2026, 5, 9};
     TimeOfDay time{12, 0, 0};
+    std::int64_t ms = 0;  ///< a test moves the steady clock by hand
 };
 
 /// Returns scripted numbers in [0, 1); 0 when the script runs out.
