@@ -52,6 +52,7 @@ class ComputerTest : public QObject {
         g.startGame();
         GameState& s = g.state();
         s.lblComp = "486", s.lblMonitor = "14 д.", s.lblCDROM = "2xSpeed", s.lblRAM = "8Mb";
+        s.lblVideoKarta = "1Mb";
         setVinchester(s, 1);
         auto* programsButton = g.widget<QToolButton>("frmMain", "imgPrograms");
         QVERIFY(programsButton && programsButton->isEnabled());
@@ -73,12 +74,21 @@ class ComputerTest : public QObject {
         QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("167"));
         QVERIFY(!g.widget("frmPrograms", "cmdNC")->isEnabled());
 
+        // The keyboard: focus moved by Tab fills the panel, and Enter installs what it shows.
+        shop->activateWindow();
+        QTRY_VERIFY(shop->isActiveWindow());
+        g.widget("frmPrograms", "cmdBasic")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(g.text("frmPrograms", "lblWhat"), QStringLiteral("Basic"));
+        QTest::keyClick(g.widget("frmPrograms", "cmdBasic"), Qt::Key_Return);
+        QCOMPARE(g.messages.shown.back().text, std::string("Вы установили Basic"));
+        QCOMPARE(g.text("frmMain", "lblProgram"), QStringLiteral("Basic"));
+
         // The main window stays usable: another place opens and closes over it.
         g.visit("imgShop", "frmShop", [&] {
             pointAt(g.widget("frmShop", "cmdBuyDinner"));
             g.click("frmShop", "cmdBuyDinner");
         });
-        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("159"));
+        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("158"));
         QCOMPARE(g.nav().dialog("frmPrograms"), shop);
 
         // Its picture button again: the open window comes forward, no second one opens.
