@@ -2,7 +2,9 @@
 // the paid virus check.
 #include <gtest/gtest.h>
 
+#include "computer/hardware.h"
 #include "computer/software.h"
+#include "core/lifecycle.h"
 #include "fakes/fakes.h"
 
 using namespace brankor;
@@ -360,4 +362,26 @@ TEST(SoftwareVirusCheck, TheCheckButtonFollowsTheAntivirus) {
     EXPECT_FALSE(s["cmdAKI"].enabled);
     s.open();
     EXPECT_TRUE(s["cmdAntivirus"].enabled);
+}
+
+// The whole way: parts bought in the hardware shop and a system installed here make the
+// computer complete, and from then on every life tick raises the virus counter.
+TEST(SoftwareInstall, AComputerAssembledInTheShopsStartsTheVirusCounter) {
+    PlaceTest<FrmComputer> hardware;
+    hardware.open();
+    for (const char* part :
+         {"cmdBuyComp", "cmdBuyMonitor", "cmdBuyCDRom", "cmdBuyRAM", "cmdBuyVinchester"})
+        hardware.buy(part);
+    Game& game = hardware.game;
+    lifeTick(game);
+    EXPECT_EQ(game.state.lblVir, "0");  // no system yet
+
+    FrmPrograms shop(game);
+    shop.onLoad();
+    shop.onMouseMove("cmdNC");
+    shop.onClick("cmdNC");
+    EXPECT_EQ(game.state.lblSystem + " " + game.state.lblVir + " " + game.state.lblMoney,
+              "NC 1 122");
+    lifeTick(game);
+    EXPECT_EQ(game.state.lblVir, "2");
 }
