@@ -2,6 +2,8 @@
 // the paid virus check.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "computer/hardware.h"
 #include "computer/software.h"
 #include "core/lifecycle.h"
@@ -26,155 +28,94 @@ struct Shop : PlaceTest<FrmPrograms> {
 /// One requirement as the player reads it: the lowest value that meets it and the value one
 /// rung below. "disk" stands for the hard-disk level.
 struct Need {
-    const char* field;
-    const char* meets;
-    const char* below;
+    std::string field;
+    std::string meets;
+    std::string below;
 };
+
+/// "any" after a component: its lowest model meets it, nothing is one rung below.
+const std::map<std::string, std::string> kLowest = {
+    {"lblComp", "486"},       {"lblMonitor", "14 д."}, {"lblPrinter", "Матричный"},
+    {"lblCDROM", "2xSpeed"},  {"lblRAM", "8Mb"},       {"lblSoundKarta", "Mono 16КГЦ"},
+    {"lblVideoKarta", "1Mb"}, {"lblModem", "14.4"},    {"lblSystem", "NC"}};
 
 struct Minimum {
     const char* button;
     const char* stored;
     int price;
-    std::vector<Need> needs;
-};
+    /// "field any" or "field meets/below", separated by "; ".
+    const char* needs;
 
-const Need kAnyCpu{"lblComp", "486", "Пока нет"}, kAnyMonitor{"lblMonitor", "14 д.", "Пока нет"},
-    kAnyPrinter{"lblPrinter", "Матричный", "Пока нет"},
-    kAnyCdRom{"lblCDROM", "2xSpeed", "Пока нет"}, kAnyRam{"lblRAM", "8Mb", "Пока нет"},
-    kAnySound{"lblSoundKarta", "Mono 16КГЦ", "Пока нет"},
-    kAnyVideo{"lblVideoKarta", "1Mb", "Пока нет"}, kAnySystem{"lblSystem", "NC", "Пока нет"};
+    std::vector<Need> parsed() const {
+        std::vector<Need> result;
+        std::string rest = needs;
+        while (!rest.empty()) {
+            const std::size_t end = rest.find("; ");
+            const std::string one = rest.substr(0, end);
+            rest = end == std::string::npos ? "" : rest.substr(end + 2);
+            const std::size_t blank = one.find(' ');
+            const std::string field = one.substr(0, blank), value = one.substr(blank + 1);
+            const std::size_t slash = value.find('/');
+            if (value == "any") {
+                result.push_back({field, kLowest.at(field), "Пока нет"});
+            } else {
+                result.push_back({field, value.substr(0, slash), value.substr(slash + 1)});
+            }
+        }
+        return result;
+    }
+};
 
 const Minimum kMinimums[] = {
-    {"cmdNC", "NC", 3, {kAnyCpu, kAnyMonitor, kAnyCdRom, kAnyRam, {"disk", "1", "0"}}},
-    {"cmdW311",
-     "W3.11",
-     8,
-     {{"lblComp", "Pentium 90", "486"},
-      kAnyMonitor,
-      kAnyPrinter,
-      {"lblCDROM", "8xSpeed", "2xSpeed"},
-      {"lblRAM", "16Mb", "8Mb"},
-      {"lblVideoKarta", "4Mb", "1Mb"},
-      {"disk", "2", "1"}}},
-    {"cmdW95",
-     "W95",
-     10,
-     {{"lblComp", "Pentium 133", "Pentium 90"},
-      kAnyMonitor,
-      kAnyPrinter,
-      {"lblCDROM", "16xSpeed", "8xSpeed"},
-      {"lblRAM", "16Mb", "8Mb"},
-      kAnySound,
-      {"lblVideoKarta", "4Mb", "1Mb"},
-      {"disk", "4", "3"}}},
-    {"cmdW98",
-     "W98",
-     12,
-     {{"lblComp", "Pentium 166", "Pentium 133"},
-      kAnyMonitor,
-      kAnyPrinter,
-      {"lblCDROM", "16xSpeed", "8xSpeed"},
-      {"lblRAM", "32Mb", "16Mb"},
-      kAnySound,
-      {"lblVideoKarta", "4Mb", "1Mb"},
-      {"disk", "5", "4"}}},
-    {"cmdW2000",
-     "W2000",
-     15,
-     {{"lblComp", "Pentium 233", "Pentium 200"},
-      {"lblMonitor", "15 д.", "14 д."},
-      {"lblPrinter", "Струйный", "Матричный"},
-      {"lblModem", "14.4", "Пока нет"},
-      {"lblCDROM", "32xSpeed", "16xSpeed"},
-      {"lblRAM", "64Mb", "32Mb"},
-      {"lblSoundKarta", "22КГЦ", "Mono 16КГЦ"},
-      {"lblVideoKarta", "8Mb", "4Mb"},
-      {"disk", "7", "6"}}},
-    {"cmdBasic",
-     "Basic",
-     1,
-     {kAnySystem, kAnyCpu, kAnyMonitor, kAnyCdRom, kAnyRam, kAnyVideo, {"disk", "1", "0"}}},
-    {"cmdPascal",
-     "Pascal",
-     2,
-     {kAnySystem,
-      {"lblComp", "Pentium 90", "486"},
-      kAnyMonitor,
-      kAnyCdRom,
-      kAnyRam,
-      kAnyVideo,
-      {"disk", "2", "1"}}},
-    {"cmdVB",
-     "VB",
-     5,
-     {{"lblSystem", "W95", "W3.11"},
-      {"lblComp", "Pentium 133", "Pentium 90"},
-      kAnyMonitor,
-      {"lblCDROM", "16xSpeed", "8xSpeed"},
-      {"lblRAM", "16Mb", "8Mb"},
-      {"lblVideoKarta", "4Mb", "1Mb"},
-      {"disk", "3", "2"}}},
-    {"cmdVC",
-     "VC++",
-     5,
-     {{"lblSystem", "W95", "W3.11"},
-      {"lblComp", "Pentium 166", "Pentium 133"},
-      kAnyMonitor,
-      {"lblCDROM", "16xSpeed", "8xSpeed"},
-      {"lblRAM", "32Mb", "16Mb"},
-      {"lblVideoKarta", "4Mb", "1Mb"},
-      {"disk", "4", "3"}}},
-    {"cmdPaint",
-     "Paint",
-     2,
-     {{"lblSystem", "W3.11", "NC"},
-      {"lblComp", "Pentium 90", "486"},
-      kAnyMonitor,
-      {"lblCDROM", "8xSpeed", "2xSpeed"},
-      kAnyRam,
-      {"lblVideoKarta", "4Mb", "1Mb"},
-      {"disk", "1", "0"}}},
-    {"cmdPhotoshp",
-     "Photoshop",
-     5,
-     {{"lblSystem", "W95", "W3.11"},
-      {"lblComp", "Pentium 133", "Pentium 90"},
-      kAnyMonitor,
-      {"lblCDROM", "8xSpeed", "2xSpeed"},
-      {"lblRAM", "16Mb", "8Mb"},
-      {"lblVideoKarta", "4Mb", "1Mb"},
-      {"disk", "3", "2"}}},
-    {"cmd3DSMII",
-     "3D StMax II",
-     10,
-     {{"lblSystem", "W98", "W95"},
-      {"lblComp", "Pentium 166", "Pentium 133"},
-      {"lblMonitor", "15 д.", "14 д."},
-      {"lblPrinter", "Струйный", "Матричный"},
-      {"lblCDROM", "32xSpeed", "16xSpeed"},
-      {"lblRAM", "64Mb", "32Mb"},
-      {"lblVideoKarta", "4Mb", "1Mb"},
-      {"disk", "8", "7"}}},
-    {"cmd3DSMIII",
-     "3D StMax III",
-     20,
-     {{"lblSystem", "W2000", "W98"},
-      {"lblComp", "Pentium MMX", "Pentium 233"},
-      {"lblMonitor", "17 д.", "15 д."},
-      {"lblPrinter", "Лазерный", "Струйный"},
-      {"lblSkaner", "Планшетный", "Ручной"},
-      {"lblModem", "28.8", "14.4"},
-      {"lblCDROM", "40xSpeed", "36xSpeed"},
-      {"lblRAM", "128Mb", "64Mb"},
-      {"lblSoundKarta", "22КГЦ", "Mono 16КГЦ"},
-      {"lblVideoKarta", "16Mb", "8Mb"},
-      {"disk", "9", "8"}}},
-    {"cmdAKI", "Касперского", 5, {{"lblSystem", "W95", "W3.11"}}},
-    {"cmdAIVP", "IVP 100", 10, {{"lblSystem", "W2000", "W98"}}},
+    {"cmdNC", "NC", 3, "lblComp any; lblMonitor any; lblCDROM any; lblRAM any; disk 1/0"},
+    {"cmdW311", "W3.11", 8,
+     "lblComp Pentium 90/486; lblMonitor any; lblPrinter any; lblCDROM 8xSpeed/2xSpeed; "
+     "lblRAM 16Mb/8Mb; lblVideoKarta 4Mb/1Mb; disk 2/1"},
+    {"cmdW95", "W95", 10,
+     "lblComp Pentium 133/Pentium 90; lblMonitor any; lblPrinter any; "
+     "lblCDROM 16xSpeed/8xSpeed; lblRAM 16Mb/8Mb; lblSoundKarta any; lblVideoKarta 4Mb/1Mb; "
+     "disk 4/3"},
+    {"cmdW98", "W98", 12,
+     "lblComp Pentium 166/Pentium 133; lblMonitor any; lblPrinter any; "
+     "lblCDROM 16xSpeed/8xSpeed; lblRAM 32Mb/16Mb; lblSoundKarta any; lblVideoKarta 4Mb/1Mb; "
+     "disk 5/4"},
+    {"cmdW2000", "W2000", 15,
+     "lblComp Pentium 233/Pentium 200; lblMonitor 15 д./14 д.; lblPrinter Струйный/Матричный; "
+     "lblModem any; lblCDROM 32xSpeed/16xSpeed; lblRAM 64Mb/32Mb; "
+     "lblSoundKarta 22КГЦ/Mono 16КГЦ; lblVideoKarta 8Mb/4Mb; disk 7/6"},
+    {"cmdBasic", "Basic", 1,
+     "lblSystem any; lblComp any; lblMonitor any; lblCDROM any; lblRAM any; "
+     "lblVideoKarta any; disk 1/0"},
+    {"cmdPascal", "Pascal", 2,
+     "lblSystem any; lblComp Pentium 90/486; lblMonitor any; lblCDROM any; lblRAM any; "
+     "lblVideoKarta any; disk 2/1"},
+    {"cmdVB", "VB", 5,
+     "lblSystem W95/W3.11; lblComp Pentium 133/Pentium 90; lblMonitor any; "
+     "lblCDROM 16xSpeed/8xSpeed; lblRAM 16Mb/8Mb; lblVideoKarta 4Mb/1Mb; disk 3/2"},
+    {"cmdVC", "VC++", 5,
+     "lblSystem W95/W3.11; lblComp Pentium 166/Pentium 133; lblMonitor any; "
+     "lblCDROM 16xSpeed/8xSpeed; lblRAM 32Mb/16Mb; lblVideoKarta 4Mb/1Mb; disk 4/3"},
+    {"cmdPaint", "Paint", 2,
+     "lblSystem W3.11/NC; lblComp Pentium 90/486; lblMonitor any; lblCDROM 8xSpeed/2xSpeed; "
+     "lblRAM any; lblVideoKarta 4Mb/1Mb; disk 1/0"},
+    {"cmdPhotoshp", "Photoshop", 5,
+     "lblSystem W95/W3.11; lblComp Pentium 133/Pentium 90; lblMonitor any; "
+     "lblCDROM 8xSpeed/2xSpeed; lblRAM 16Mb/8Mb; lblVideoKarta 4Mb/1Mb; disk 3/2"},
+    {"cmd3DSMII", "3D StMax II", 10,
+     "lblSystem W98/W95; lblComp Pentium 166/Pentium 133; lblMonitor 15 д./14 д.; "
+     "lblPrinter Струйный/Матричный; lblCDROM 32xSpeed/16xSpeed; lblRAM 64Mb/32Mb; "
+     "lblVideoKarta 4Mb/1Mb; disk 8/7"},
+    {"cmd3DSMIII", "3D StMax III", 20,
+     "lblSystem W2000/W98; lblComp Pentium MMX/Pentium 233; lblMonitor 17 д./15 д.; "
+     "lblPrinter Лазерный/Струйный; lblSkaner Планшетный/Ручной; lblModem 28.8/14.4; "
+     "lblCDROM 40xSpeed/36xSpeed; lblRAM 128Mb/64Mb; lblSoundKarta 22КГЦ/Mono 16КГЦ; "
+     "lblVideoKarta 16Mb/8Mb; disk 9/8"},
+    {"cmdAKI", "Касперского", 5, "lblSystem W95/W3.11"},
+    {"cmdAIVP", "IVP 100", 10, "lblSystem W2000/W98"},
 };
 
-void set(GameState& s, const char* field, const char* value) {
-    if (std::string_view(field) == "disk") {
+void set(GameState& s, const std::string& field, const std::string& value) {
+    if (field == "disk") {
         setVinchester(s, static_cast<std::int16_t>(std::stoi(value)));
     } else {
         *fieldByName(s, field) = value;
@@ -184,7 +125,7 @@ void set(GameState& s, const char* field, const char* value) {
 /// A computer that just meets every requirement of `m`, with `money` to spend.
 void meet(GameState& s, const Minimum& m, const char* money = "100") {
     s.lblMoney = money;
-    for (const Need& need : m.needs) set(s, need.field, need.meets);
+    for (const Need& need : m.parsed()) set(s, need.field, need.meets);
 }
 
 /// The four program fields.
@@ -210,7 +151,7 @@ TEST(SoftwareRequirements, EachProgramFitsItsMinimumAndNotOneRungBelow) {
         EXPECT_EQ(s.state().lblMoney, std::to_string(100 - m.price));
         EXPECT_FALSE(s[m.button].enabled);
 
-        for (const Need& need : m.needs) {
+        for (const Need& need : m.parsed()) {
             SCOPED_TRACE(need.field);
             Shop below;
             meet(below.state(), m);
