@@ -25,78 +25,52 @@ struct Shop : PlaceTest<FrmComputer> {
     std::string mood() { return state().lblHappyness; }
 };
 
-/// A component's ladder as the player climbs it: each model with its price, then the text
-/// shown at the top.
+/// A component's ladder as the player climbs it: "model price" rungs separated by ", ", the
+/// first rung's description and the text shown at the top.
 struct Climb {
     const char* button;
     std::string GameState::*field;
-    std::vector<std::pair<const char*, int>> models;
+    const char* rungs;
     const char* firstDescription;
     const char* topText;
+
+    std::vector<std::pair<std::string, int>> models() const {
+        std::vector<std::pair<std::string, int>> result;
+        std::string rest = rungs;
+        while (!rest.empty()) {
+            const std::size_t end = rest.find(", ");
+            const std::string rung = rest.substr(0, end);
+            rest = end == std::string::npos ? "" : rest.substr(end + 2);
+            const std::size_t blank = rung.rfind(' ');
+            result.emplace_back(rung.substr(0, blank), std::stoi(rung.substr(blank + 1)));
+        }
+        return result;
+    }
 };
 
 const Climb kClimbs[] = {
-    {"cmdBuyComp",
-     &GameState::lblComp,
-     {{"486", 10},
-      {"Pentium 90", 20},
-      {"Pentium 133", 30},
-      {"Pentium 166", 40},
-      {"Pentium 200", 50},
-      {"Pentium 233", 60},
-      {"Pentium MMX", 70},
-      {"Pentium II", 80},
-      {"Pentium III", 110}},
-     "Купить старенький 486.",
-     "Нажми на кнопку <Купить процессор>"},
-    {"cmdBuyMonitor",
-     &GameState::lblMonitor,
-     {{"14 д.", 10}, {"15 д.", 20}, {"17 д.", 30}},
-     "Купить 14 дюймовый монитор.",
-     "Нажми на кнопку <Купить монитор>"},
-    {"cmdBuyPrinter",
-     &GameState::lblPrinter,
-     {{"Матричный", 10}, {"Струйный", 30}, {"Лазерный", 40}},
-     "Купить черно-белый матричный принтер.",
-     "Нажми на кнопку <Купить принтер>"},
-    {"cmdBuySkaner",
-     &GameState::lblSkaner,
-     {{"Ручной", 20}, {"Планшетный", 50}},
-     "Купить ручной сканер.",
+    {"cmdBuyComp", &GameState::lblComp,
+     "486 10, Pentium 90 20, Pentium 133 30, Pentium 166 40, Pentium 200 50, Pentium 233 60, "
+     "Pentium MMX 70, Pentium II 80, Pentium III 110",
+     "Купить старенький 486.", "Нажми на кнопку <Купить процессор>"},
+    {"cmdBuyMonitor", &GameState::lblMonitor, "14 д. 10, 15 д. 20, 17 д. 30",
+     "Купить 14 дюймовый монитор.", "Нажми на кнопку <Купить монитор>"},
+    {"cmdBuyPrinter", &GameState::lblPrinter, "Матричный 10, Струйный 30, Лазерный 40",
+     "Купить черно-белый матричный принтер.", "Нажми на кнопку <Купить принтер>"},
+    {"cmdBuySkaner", &GameState::lblSkaner, "Ручной 20, Планшетный 50", "Купить ручной сканер.",
      "Нажми на кнопку <Купить сканер>"},
-    {"cmdBuyModem",
-     &GameState::lblModem,
-     {{"14.4", 10}, {"28.8", 20}, {"36.6", 25}, {"K56", 35}, {"V90", 40}},
-     "Купить модем 14.4.",
-     "Нажми на кнопку <Купить модем>"},
-    {"cmdBuyCDRom",
-     &GameState::lblCDROM,
-     {{"2xSpeed", 5},
-      {"8xSpeed", 10},
-      {"16xSpeed", 15},
-      {"32xSpeed", 20},
-      {"34xSpeed", 25},
-      {"36xSpeed", 30},
-      {"40xSpeed", 35},
-      {"50xSpeed", 40},
-      {"64xSpeed", 50}},
-     "Купить 2xSpeed CD-ROM.",
-     "Нажми на кнопку <Купить CD-ROM>"},
-    {"cmdBuyRAM",
-     &GameState::lblRAM,
-     {{"8Mb", 10}, {"16Mb", 30}, {"32Mb", 50}, {"64Mb", 60}, {"128Mb", 70}},
-     "Купить 8Mb RAM.",
-     "Нажми на кнопку <Купить память RAM>"},
-    {"cmdBuySvukKarta",
-     &GameState::lblSoundKarta,
-     {{"Mono 16КГЦ", 10}, {"22КГЦ", 25}, {"44КГЦ", 40}},
-     "Купить старенькую карту Mono 16КГЦ.",
-     "Нажми на кнопку <Купить звуковую карту>"},
-    {"cmdBuyVideoKarta",
-     &GameState::lblVideoKarta,
-     {{"1Mb", 10}, {"4Mb", 30}, {"8Mb", 50}, {"16Mb", 70}},
-     "Купить 1Mb видео карту.",
-     "Нажми на кнопку <Купить видео карту>"},
+    {"cmdBuyModem", &GameState::lblModem, "14.4 10, 28.8 20, 36.6 25, K56 35, V90 40",
+     "Купить модем 14.4.", "Нажми на кнопку <Купить модем>"},
+    {"cmdBuyCDRom", &GameState::lblCDROM,
+     "2xSpeed 5, 8xSpeed 10, 16xSpeed 15, 32xSpeed 20, 34xSpeed 25, 36xSpeed 30, 40xSpeed 35, "
+     "50xSpeed 40, 64xSpeed 50",
+     "Купить 2xSpeed CD-ROM.", "Нажми на кнопку <Купить CD-ROM>"},
+    {"cmdBuyRAM", &GameState::lblRAM, "8Mb 10, 16Mb 30, 32Mb 50, 64Mb 60, 128Mb 70",
+     "Купить 8Mb RAM.", "Нажми на кнопку <Купить память RAM>"},
+    {"cmdBuySvukKarta", &GameState::lblSoundKarta, "Mono 16КГЦ 10, 22КГЦ 25, 44КГЦ 40",
+     "Купить старенькую карту Mono 16КГЦ.", "Нажми на кнопку <Купить звуковую карту>"},
+    {"cmdBuyVideoKarta", &GameState::lblVideoKarta, "1Mb 10, 4Mb 30, 8Mb 50, 16Mb 70",
+     "Купить 1Mb видео карту.", "Нажми на кнопку <Купить видео карту>"},
 };
 
 }  // namespace
@@ -113,10 +87,10 @@ TEST(HardwareLadders, EveryComponentClimbsFromNothingToItsTop) {
         s.hover(climb.button);
         EXPECT_EQ(s["txtSpec"].text, climb.firstDescription);
         double money = 10000, mood = 30;
-        for (const auto& [model, price] : climb.models) {
+        for (const auto& [model, price] : climb.models()) {
             s.buy(climb.button);
             EXPECT_EQ(s["lblWhat"].text + " " + s["lblM"].text,
-                      std::string(model) + " " + std::to_string(price));
+                      model + " " + std::to_string(price));
             money -= price, ++mood;
             EXPECT_EQ(s.state().*climb.field, model);
             EXPECT_EQ(s.money() + " " + s.mood(),
