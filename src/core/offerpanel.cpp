@@ -51,12 +51,14 @@ bool OfferPanel::offersNothing() const {
     return item() == kNoOffer;
 }
 
+bool OfferPanel::withdrawIfEmpty(const std::string& button) {
+    if (!offersNothing()) return false;
+    m_place[button].enabled = false;
+    return true;
+}
+
 bool OfferPanel::buy(const std::string& button) {
-    if (offersNothing()) {
-        m_place[button].enabled = false;
-        return false;
-    }
-    if (refuseWithoutMoney(m_game)) return false;
+    if (withdrawIfEmpty(button) || refuseWithoutMoney(m_game)) return false;
     pay();
     return true;
 }

@@ -59,6 +59,8 @@ class OfferPanel {
     double price() const;
     bool offersNothing() const;
 
+    /// A click on `button` with nothing on offer disables the button; true when it did.
+    bool withdrawIfEmpty(const std::string& button);
     /// The shared click of a buy button: with nothing on offer the button is disabled; without
     /// money the player is told so; otherwise the price shown is paid and true is returned, and
     /// the caller hands over item().

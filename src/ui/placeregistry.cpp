@@ -1,5 +1,7 @@
 #include "placeregistry.h"
 
+#include "computer/hardware.h"
+#include "computer/software.h"
 #include "core/bank.h"
 #include "core/help.h"
 #include "core/startwindows.h"
@@ -8,9 +10,11 @@
 #include "life/study.h"
 #include "life/work.h"
 #include "ui_frmbank.h"
+#include "ui_frmcomputer.h"
 #include "ui_frmfirst.h"
 #include "ui_frmflat.h"
 #include "ui_frmhelp.h"
+#include "ui_frmprograms.h"
 #include "ui_frmshop.h"
 #include "ui_frmstudy.h"
 #include "ui_frmtheend.h"
@@ -28,6 +32,8 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmFlat", designedPlace<FrmFlat, Ui::frmFlat>()},
         {"frmStudy", designedPlace<FrmStudy, Ui::frmStudy>()},
         {"frmWork", designedPlace<FrmWork, Ui::frmWork>()},
+        {"frmComputer", designedPlace<FrmComputer, Ui::frmComputer>()},
+        {"frmPrograms", designedPlace<FrmPrograms, Ui::frmPrograms>()},
     };
     return kinds;
 }
