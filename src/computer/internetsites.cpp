@@ -89,7 +89,8 @@ void FrmInterAnek::onClick(const std::string& control) {
 
 void FrmInterAnek::onMouseDown(const std::string& control) {
     for (std::size_t i = 0; i < kBlockButtons.size(); ++i)
-        if (control == blockName(i)) game.tell("Ха-ха-ха", "Анекдоты лучшего качества!", Icon::None);
+        if (control == blockName(i))
+            game.tell("Ха-ха-ха", "Анекдоты лучшего качества!", Icon::None);
 }
 
 void FrmInterAnek::onTimer(const std::string& timer) {

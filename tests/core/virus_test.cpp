@@ -1,0 +1,166 @@
+// The virus window: the damage amount, the loss, the fight by antivirus, the blinking heading,
+// and the hidden window that the next virus brings back.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "computer/virus.h"
+#include "core/lifecycle.h"
+#include "fakes/fakes.h"
+
+using namespace brankor;
+using namespace brankor::testing;
+
+namespace {
+
+/// The first millisecond after loading at which the damage amount, ticked as the window's
+/// one-millisecond timer ticks it (10, then +1 and 20 becomes 5), equals `damage`.
+std::int64_t stepOfDamage(int damage) {
+    int d = 10;
+    std::int64_t step = 0;
+    for (; d != damage; ++step)
+        if (++d == 20) d = 5;
+    return step;
+}
+
+struct Virus : PlaceTest<FrmVirus> {
+    explicit Virus(const char* antivirus = "Пока нет") {
+        state().lblAntvirus = antivirus;
+        clock.ms = 777;
+        open();
+    }
+    /// Clicks `button` when the damage amount is `damage`.
+    void clickAt(const char* button, int damage) {
+        clock.ms = 777 + stepOfDamage(damage);
+        click(button);
+    }
+};
+
+const Message kLoss12{"Надо было покупать хороший антивирус.",
+                      "Вирус уничтожил  12$ с вашего счета."};
+const Message kKilledByKaspersky{"Ураааааааааааааааа. Вирус убит.", "Вам удалось уничтожить вирус",
+                                 Icon::Information};
+const Message kKilledByIvp{"Ура. Вирус убит.", "Вам удалось уничтожить вирус", Icon::Information};
+
+}  // namespace
+
+TEST(VirusLoss, TakesTheAmountAtTheClickAndUnloadsTheWindow) {
+    Virus v;
+    v.clickAt("cmdKill", 12);
+    EXPECT_EQ(v.messages.shown, std::vector<Message>{kLoss12});
+    EXPECT_EQ(v.state().lblMoney, "158");
+    EXPECT_EQ(v.windows.log, std::vector<std::string>{"close frmVirus"});
+    EXPECT_EQ(virusLossText(-3), "Вирус уничтожил -3$ с вашего счета.");
+}
+
+// Over a long span the amount runs 10..19 once and then 5..19, every value equally often.
+TEST(VirusLoss, TheAmountCyclesEvenly) {
+    std::map<std::string, int> seen;
+    for (std::int64_t step = 0; step < 10 + 15 * 300; ++step) {
+        Virus v;
+        v.state().lblMoney = "0";
+        v.clock.ms = 777 + step;
+        v.click("cmdKill");
+        const std::string lost = v.state().lblMoney.substr(1);
+        if (step < 10) {
+            EXPECT_EQ(lost, std::to_string(10 + step));
+        } else {
+            ++seen[lost];
+        }
+    }
+    ASSERT_EQ(seen.size(), 15u);
+    for (const auto& [amount, count] : seen) EXPECT_EQ(count, 300) << amount;
+    EXPECT_EQ(seen.begin()->first, "10");  // "10".."19" and "5".."9" by text order
+}
+
+TEST(VirusFight, WithoutAnAntivirusTheLossFollowsWithTheSameAmount) {
+    Virus v;
+    // The box stays open a while; the amount lost is still the one the click met.
+    v.messages.whileOpen = [&](const Message&) { v.clock.ms += 3; };
+    v.clickAt("cmdLive", 12);
+    EXPECT_EQ(v.messages.shown,
+              (std::vector<Message>{{"Надо было антивирус покупать.", "У вас нет антивируса."},
+                                    kLoss12}));
+    EXPECT_EQ(v.state().lblMoney, "158");
+    EXPECT_EQ(v.windows.log.back(), "close frmVirus");
+}
+
+TEST(VirusFight, KasperskyKillsOnlyTheWeakest) {
+    for (int damage = 5; damage <= 19; ++damage) {
+        Virus v("Касперского");
+        v.clickAt("cmdLive", damage);
+        if (damage <= 7) {
+            EXPECT_EQ(v.messages.shown, std::vector<Message>{kKilledByKaspersky}) << damage;
+            EXPECT_EQ(v.state().lblMoney, "170");
+            EXPECT_EQ(v.windows.log, std::vector<std::string>{"hide frmVirus"});
+        } else {
+            ASSERT_EQ(v.messages.shown.size(), 2u) << damage;
+            EXPECT_EQ(v.messages.shown[0],
+                      (Message{"Надо было покупать хороший антивирус.",
+                               "К сожалению антивирус Касперского не смог уничтожить этот "
+                               "вирус."}));
+            EXPECT_EQ(v.state().lblMoney, std::to_string(170 - damage));
+            EXPECT_EQ(v.windows.log.back(), "close frmVirus");
+        }
+    }
+}
+
+TEST(VirusFight, Ivp100FailsOnlyAtFifteen) {
+    for (int damage = 5; damage <= 19; ++damage) {
+        Virus v("IVP 100");
+        v.clickAt("cmdLive", damage);
+        if (damage != 15) {
+            EXPECT_EQ(v.messages.shown, std::vector<Message>{kKilledByIvp}) << damage;
+            EXPECT_EQ(v.state().lblMoney, "170");
+        }
+    }
+    Virus v("IVP 100");
+    v.clickAt("cmdLive", 15);
+    EXPECT_EQ(v.titles(), (std::vector<std::string>{"Не могу убить!",
+                                                    "Надо было покупать хороший антивирус."}));
+    EXPECT_EQ(v.messages.shown[0].text,
+              "К сожалению антивирус IVP 100 не смог уничтожить этот вирус.");
+    EXPECT_EQ(v.state().lblMoney, "155");
+}
+
+TEST(VirusWindow, TheHeadingBlinksWhiteFirstAndTheWindowStaysUntilTheChoice) {
+    Virus v;
+    EXPECT_EQ(v.place->timers().at("Timer1").interval, 700);
+    std::string colours;
+    for (int tick = 0; tick < 4; ++tick) {
+        v.place->onTimer("Timer1");
+        colours += v.place->headingWhite() ? "W" : "R";
+    }
+    EXPECT_EQ(colours, "WRWR");
+    EXPECT_FALSE(v.place->onQueryClose());
+}
+
+// The tenth tick of a complete computer opens the window; a won fight hides it, and the next
+// virus shows the same window, its amount still running rather than back at 10.
+TEST(VirusWindow, ALifeTickOpensItAndAWonFightKeepsItForTheNextVirus) {
+    TestGame t;
+    GameState& s = t.state();
+    t.windows.registerPlace("frmVirus", [](Game& g) { return std::make_unique<FrmVirus>(g); });
+    s.lblComp = s.lblMonitor = s.lblVinchester = s.lblRAM = s.lblSystem = "есть";
+    s.lblAntvirus = "IVP 100";
+    for (int tick = 1; tick <= 10; ++tick) {
+        s.lblHungry = s.lblHappyness = "30";
+        ASSERT_TRUE(lifeTick(t.game));
+    }
+    auto* virus = dynamic_cast<FrmVirus*>(t.windows.find("frmVirus"));
+    ASSERT_NE(virus, nullptr);
+    EXPECT_EQ((*virus)["lblHMV"].text, "10");
+    EXPECT_EQ(s.lblVir, "0");
+    t.clock.ms += stepOfDamage(7);
+    virus->onClick("cmdLive");
+    EXPECT_EQ(t.windows.log.back(), "hide frmVirus");
+
+    s.lblVir = "11";
+    s.lblHungry = s.lblHappyness = "30";
+    ASSERT_TRUE(lifeTick(t.game));
+    EXPECT_EQ(t.windows.find("frmVirus"), virus);
+    EXPECT_EQ((*virus)["lblHMV"].text, "12");
+    t.clock.ms += 15;  // a full cycle later the amount is 7 again, not 10
+    virus->onClick("cmdKill");
+    EXPECT_EQ(s.lblMoney, "163");
+}
