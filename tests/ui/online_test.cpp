@@ -44,7 +44,11 @@ class OnlineTest : public QObject {
                 QVERIFY(!g.nav().dialog("frmInternet"));
                 QVERIFY(g.widget("frmInterAnek", "an_0")->isHidden());
                 g.click("frmInterAnek", "Command2");
-                QVERIFY(g.widget("frmInterAnek", "an_1")->isVisible());
+                auto* block = g.widget<QPlainTextEdit>("frmInterAnek", "an_1");
+                QVERIFY(block->isVisible());
+                QTest::mousePress(block->viewport(), Qt::LeftButton);
+                QTest::mouseRelease(block->viewport(), Qt::LeftButton);
+                QCOMPARE(g.messages.shown.back().title, std::string("Ха-ха-ха"));
                 onceShown(g, "frmInternet", [&] {
                     QVERIFY(!g.nav().dialog("frmInterAnek"));
                     QCOMPARE(g.text("frmInternet", "cmdPodkl"),
