@@ -1,7 +1,11 @@
 #include "placeregistry.h"
 
+#include "computer/hacking.h"
 #include "computer/hardware.h"
+#include "computer/internet.h"
+#include "computer/internetsites.h"
 #include "computer/software.h"
+#include "computer/virus.h"
 #include "core/bank.h"
 #include "core/help.h"
 #include "core/startwindows.h"
@@ -13,14 +17,33 @@
 #include "ui_frmcomputer.h"
 #include "ui_frmfirst.h"
 #include "ui_frmflat.h"
+#include "ui_frmhakerstvo.h"
 #include "ui_frmhelp.h"
+#include "ui_frminteranek.h"
+#include "ui_frmintercomp.h"
+#include "ui_frminternet.h"
 #include "ui_frmprograms.h"
 #include "ui_frmshop.h"
 #include "ui_frmstudy.h"
 #include "ui_frmtheend.h"
+#include "ui_frmvirus.h"
 #include "ui_frmwork.h"
+#include "virusheading.h"
 
 namespace brankor::ui {
+namespace {
+
+/// The virus window: its form, and the heading that blinks in the rules' colours.
+PlaceKind virusPlace() {
+    PlaceKind kind = designedPlace<FrmVirus, Ui::frmVirus>();
+    kind.setupUi = [form = kind.setupUi](QDialog& dialog) {
+        form(dialog);
+        followVirusHeading(dialog);
+    };
+    return kind;
+}
+
+}  // namespace
 
 const std::map<std::string, PlaceKind>& placeKinds() {
     static const std::map<std::string, PlaceKind> kinds = {
@@ -34,6 +57,11 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmWork", designedPlace<FrmWork, Ui::frmWork>()},
         {"frmComputer", designedPlace<FrmComputer, Ui::frmComputer>()},
         {"frmPrograms", designedPlace<FrmPrograms, Ui::frmPrograms>()},
+        {"frmInternet", designedPlace<FrmInternet, Ui::frmInternet>()},
+        {"frmInterAnek", designedPlace<FrmInterAnek, Ui::frmInterAnek>()},
+        {"frmInterComp", designedPlace<FrmInterComp, Ui::frmInterComp>()},
+        {"frmHakerstvo", designedPlace<FrmHakerstvo, Ui::frmHakerstvo>()},
+        {"frmVirus", virusPlace()},
     };
     return kinds;
 }
