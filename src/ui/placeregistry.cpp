@@ -3,6 +3,8 @@
 #include "core/bank.h"
 #include "core/help.h"
 #include "core/startwindows.h"
+#include "leisure/hobby.h"
+#include "leisure/madfish.h"
 #include "life/flat.h"
 #include "life/shop.h"
 #include "life/study.h"
@@ -11,6 +13,8 @@
 #include "ui_frmfirst.h"
 #include "ui_frmflat.h"
 #include "ui_frmhelp.h"
+#include "ui_frmhobby.h"
+#include "ui_frmmadfish.h"
 #include "ui_frmshop.h"
 #include "ui_frmstudy.h"
 #include "ui_frmtheend.h"
@@ -28,6 +32,8 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmFlat", designedPlace<FrmFlat, Ui::frmFlat>()},
         {"frmStudy", designedPlace<FrmStudy, Ui::frmStudy>()},
         {"frmWork", designedPlace<FrmWork, Ui::frmWork>()},
+        {"frmHobby", designedPlace<FrmHobby, Ui::frmHobby>()},
+        {"frmMadFish", designedPlace<FrmMadFish, Ui::frmMadFish>()},
     };
     return kinds;
 }
