@@ -43,9 +43,10 @@ constexpr std::int16_t kMostBaitPacks = std::numeric_limits<std::int16_t>::max()
 constexpr int kPetrolPrice = 5;
 constexpr int kBusFare = 10;
 
+// The question names the price of petrol, kPetrolPrice.
 std::string petrolQuestion() {
     return std::string("Чтобы доехать до озера вам требуется бензин.") + kLineBreak + kLineBreak +
-           "Хотите ли вы купить бензин (его цена " + std::to_string(kPetrolPrice) + "$)?";
+           "Хотите ли вы купить бензин (его цена 5$)?";
 }
 
 std::string busQuestion() {
