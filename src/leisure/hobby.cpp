@@ -19,6 +19,26 @@ constexpr std::string_view kShopDescription =
 constexpr std::string_view kLakeDescription =
     "Озеро \"MAD FISH\" славится своей неописуемой красотой и своими рыбами.";
 
+}  // namespace
+
+/// The rod and the tackle are owned once (`owned` names the flag); bait packs are counted in
+/// `BaitPacks`.
+struct FishingGoods {
+    std::string_view button;
+    int required;  ///< money the player must hold to buy
+    int price;     ///< money taken
+    std::string_view picture;
+    std::string_view description;
+    std::string_view boughtTitle;
+    std::string_view boughtText;
+    std::string_view refusal;
+    bool GameState::*owned;  ///< nullptr for bait packs
+    std::string_view boxLabel;
+    std::string_view ownedText;  ///< the tackle-box line once owned
+};
+
+namespace {
+
 constexpr std::array<FishingGoods, 3> kGoods = {{
     {"cmdBYdochka", 30, 30, "fishing_rod",
      "Без удочки вы не сможете ловить. Сейчас у вас нет удочки и вам надо ее купить.",
@@ -65,10 +85,6 @@ const FishingGoods* goodsOf(const std::string& button) {
 }
 
 }  // namespace
-
-std::span<const FishingGoods> fishingGoods() {
-    return kGoods;
-}
 
 FrmHobby::FrmHobby(Game& g)
     : Place(g, "frmHobby", "Хобби - РЫБАЛКА"),

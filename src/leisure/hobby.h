@@ -1,34 +1,15 @@
 #pragma once
 // The hobby window: a fishing shop (rod, tackle, bait packs) with the player's tackle box, and
 // the departure for the lake "MAD FISH" by own car or by bus.
-#include <span>
 #include <string>
-#include <string_view>
 
-#include "core/gamestate.h"
 #include "core/offerpanel.h"
 #include "core/place.h"
 
 namespace brankor {
 
-/// One article of the fishing shop. The rod and the tackle are owned once (`owned` names the
-/// flag); bait packs are counted in `BaitPacks`.
-struct FishingGoods {
-    std::string_view button;
-    int required;  ///< money the player must hold to buy
-    int price;     ///< money taken
-    std::string_view picture;
-    std::string_view description;
-    std::string_view boughtTitle;
-    std::string_view boughtText;
-    std::string_view refusal;
-    bool GameState::*owned;  ///< nullptr for bait packs
-    std::string_view boxLabel;
-    std::string_view ownedText;  ///< the tackle-box line once owned
-};
-
-/// The rod, the tackle and the bait pack.
-std::span<const FishingGoods> fishingGoods();
+/// One article of the fishing shop: the rod, the tackle or a bait pack.
+struct FishingGoods;
 
 class FrmHobby : public Place {
   public:
