@@ -51,6 +51,8 @@ class FishingTest : public QObject {
         QCOMPARE(fishLeft->accessibleName(), QStringLiteral("Рыба"));
         QCOMPARE(fishLeft->toolTip(), QStringLiteral("Рыба"));
         g.click("frmMadFish", "cmdStart");
+        QTest::keyClick(lake, Qt::Key_Escape);  // the lake is left by the go-home button only
+        QVERIFY(lake->isVisible() && !lake->unloading());
         tick("tmrForFish");
         QCOMPARE(fishLeft->geometry(), QRect(425 / 15, 740 / 15, 70, 29));
         QVERIFY(!fishLeft->pixmap().isNull());
