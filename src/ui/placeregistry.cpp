@@ -9,6 +9,8 @@
 #include "core/bank.h"
 #include "core/help.h"
 #include "core/startwindows.h"
+#include "leisure/hobby.h"
+#include "leisure/madfish.h"
 #include "life/flat.h"
 #include "life/shop.h"
 #include "life/study.h"
@@ -19,9 +21,11 @@
 #include "ui_frmflat.h"
 #include "ui_frmhakerstvo.h"
 #include "ui_frmhelp.h"
+#include "ui_frmhobby.h"
 #include "ui_frminteranek.h"
 #include "ui_frmintercomp.h"
 #include "ui_frminternet.h"
+#include "ui_frmmadfish.h"
 #include "ui_frmprograms.h"
 #include "ui_frmshop.h"
 #include "ui_frmstudy.h"
@@ -62,6 +66,8 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmInterComp", designedPlace<FrmInterComp, Ui::frmInterComp>()},
         {"frmHakerstvo", designedPlace<FrmHakerstvo, Ui::frmHakerstvo>()},
         {"frmVirus", virusPlace()},
+        {"frmHobby", designedPlace<FrmHobby, Ui::frmHobby>()},
+        {"frmMadFish", designedPlace<FrmMadFish, Ui::frmMadFish>()},
     };
     return kinds;
 }
