@@ -3,6 +3,9 @@
 #include "core/bank.h"
 #include "core/help.h"
 #include "core/startwindows.h"
+#include "leisure/party.h"
+#include "leisure/roulette.h"
+#include "leisure/slots.h"
 #include "life/flat.h"
 #include "life/shop.h"
 #include "life/study.h"
@@ -11,6 +14,9 @@
 #include "ui_frmfirst.h"
 #include "ui_frmflat.h"
 #include "ui_frmhelp.h"
+#include "ui_frmparty.h"
+#include "ui_frmruletka.h"
+#include "ui_frmruletka2.h"
 #include "ui_frmshop.h"
 #include "ui_frmstudy.h"
 #include "ui_frmtheend.h"
@@ -28,6 +34,9 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmFlat", designedPlace<FrmFlat, Ui::frmFlat>()},
         {"frmStudy", designedPlace<FrmStudy, Ui::frmStudy>()},
         {"frmWork", designedPlace<FrmWork, Ui::frmWork>()},
+        {"frmParty", designedPlace<FrmParty, Ui::frmParty>()},
+        {"frmRuletka", designedPlace<FrmRuletka, Ui::frmRuletka>()},
+        {"frmRuletka2", designedPlace<FrmRuletka2, Ui::frmRuletka2>()},
     };
     return kinds;
 }
