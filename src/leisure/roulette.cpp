@@ -1,6 +1,9 @@
 #include "roulette.h"
 
+#include <algorithm>
+#include <array>
 #include <string_view>
+#include <utility>
 
 #include "core/number.h"
 #include "partymoney.h"
@@ -26,18 +29,21 @@ constexpr int kWinMood = 25;
 constexpr int kLossMood = -2;
 constexpr char32_t kBackspace = 8;
 
+/// The two boxes and how many digits each takes.
+constexpr std::array<std::pair<std::string_view, std::size_t>, 2> kBoxes = {{
+    {"txtChis", 2},
+    {"txtStav", 3},
+}};
+
 bool isDigit(char32_t character) {
     return character >= U'0' && character <= U'9';
 }
 
-/// The last character of a UTF-8 text.
-std::string lastCharacter(const std::string& text) {
-    std::size_t start = text.size();
-    while (start > 0) {
-        --start;
-        if ((static_cast<unsigned char>(text[start]) & 0xC0) != 0x80) break;
-    }
-    return text.substr(start);
+/// The number of digits `control` takes, or 0 when it is not one of the two boxes.
+std::size_t boxLength(const std::string& control) {
+    const auto box = std::find_if(kBoxes.begin(), kBoxes.end(),
+                                  [&control](const auto& entry) { return entry.first == control; });
+    return box == kBoxes.end() ? 0 : box->second;
 }
 
 }  // namespace
@@ -61,10 +67,18 @@ FrmRuletka::FrmRuletka(Game& g) : Place(g, "frmRuletka", "Рулетка") {
 }
 
 bool FrmRuletka::onKeyPress(const std::string& control, char32_t character) {
-    if (control != "txtChis" && control != "txtStav") return true;
+    if (boxLength(control) == 0) return true;
     if (character == kBackspace || isDigit(character)) return true;
     game.tell("Это не число!", "Это не число!");
     return false;
+}
+
+void FrmRuletka::onChange(const std::string& control) {
+    const std::size_t length = boxLength(control);
+    if (length == 0) return;
+    std::string& text = (*this)[control].text;
+    std::erase_if(text, [](char c) { return !isDigit(static_cast<unsigned char>(c)); });
+    if (text.size() > length) text.resize(length);
 }
 
 void FrmRuletka::onClick(const std::string& control) {
@@ -103,7 +117,7 @@ void FrmRuletka::start() {
         return;
     }
     // The counter shows no leading zero, so "07" could never win; "7" can.
-    if (number.front() == '0') number = lastCharacter(number);
+    if (number.front() == '0') number.erase(0, number.size() - 1);
 
     Control& stopButton = (*this)["cmdStop"];
     stopButton.text = kStopCaption;

@@ -32,6 +32,9 @@ class FrmRuletka : public Place {
     explicit FrmRuletka(Game& game);
     /// Only digits and backspace may be typed into the two boxes.
     bool onKeyPress(const std::string& control, char32_t character) override;
+    /// Text that reached a box another way (pasted from the menu, dropped) keeps only its
+    /// digits, up to the box's length.
+    void onChange(const std::string& control) override;
     void onClick(const std::string& control) override;
     /// The close box leaves as the back button does, and is refused when that is.
     bool onQueryClose() override;

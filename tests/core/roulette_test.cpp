@@ -147,3 +147,18 @@ TEST(RouletteLeave, BackIsRefusedWhileSpinningAndBeforeSettling) {
     r.click("cmdBack");
     EXPECT_EQ(r.windows.log.front(), "replace frmRuletka frmParty");
 }
+
+// Pasted or dropped text bypasses the key filter; the boxes keep only what could be typed.
+TEST(RouletteKeys, TextThatArrivesOtherwiseKeepsOnlyItsDigits) {
+    Roulette r;
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"txtChis", "-5", "5"}, {"txtChis", "123", "12"}, {"txtStav", "1 0,5", "105"},
+        {"txtStav", "Ж9", "9"}, {"txtStav", "abc", ""},
+    };
+    for (const auto& [box, pasted, kept] : cases) {
+        r[box].text = pasted;
+        r.place->onChange(box);
+        EXPECT_EQ(r[box].text, kept) << pasted;
+    }
+    EXPECT_TRUE(r.messages.shown.empty());
+}
