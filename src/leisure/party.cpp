@@ -116,7 +116,9 @@ void FrmParty::onClick(const std::string& control) {
         goOut(game, *outing);
         showMood();
     } else if (const CasinoGame* casinoGame = rowOf(kGames, control)) {
-        game.windows().replace(name(), std::string(casinoGame->window));
+        // Only an open casino's buttons lead to a game.
+        if ((*this)[control].visible)
+            game.windows().replace(name(), std::string(casinoGame->window));
     } else if (control == "cmdKasino") {
         for (const CasinoGame& casino : kGames) (*this)[std::string(casino.button)].visible = true;
     } else if (control == "cmdBack") {

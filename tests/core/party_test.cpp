@@ -78,6 +78,8 @@ TEST(PartyCasino, TheGamesAppearAndEachReplacesTheWindowThatComesBackClosed) {
     for (const auto& [button, window] : games) {
         Party p("170", "40");
         EXPECT_FALSE(p[button].visible);
+        p.click(button);  // hidden: leads nowhere
+        EXPECT_TRUE(p.windows.log.empty());
         p.click("cmdKasino");
         EXPECT_TRUE(p["cmdRuletka"].visible && p["cmdRuletka2"].visible && p["cmdAr"].visible);
         EXPECT_EQ(p.moneyAndMood(), "170 40");
