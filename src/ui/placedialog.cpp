@@ -190,7 +190,7 @@ bool PlaceDialog::keyEvent(QObject* watched, QKeyEvent* event) {
         const char32_t typed = event->key() == Qt::Key_Backspace ? 8
                                : event->text().isEmpty()         ? 0
                                                                  : event->text().toUcs4().value(0);
-        if (typed != 0 && typed != 27 && typed != 13) {
+        if (typed != 0 && typed != 27) {
             bool accepted = true;
             dispatch([&] { accepted = m_place->onKeyPress(control, typed); });
             if (!accepted || m_unload.unloading()) return true;

@@ -11,6 +11,9 @@
 #include "core/startwindows.h"
 #include "leisure/hobby.h"
 #include "leisure/madfish.h"
+#include "leisure/party.h"
+#include "leisure/roulette.h"
+#include "leisure/slots.h"
 #include "life/flat.h"
 #include "life/shop.h"
 #include "life/study.h"
@@ -26,7 +29,10 @@
 #include "ui_frmintercomp.h"
 #include "ui_frminternet.h"
 #include "ui_frmmadfish.h"
+#include "ui_frmparty.h"
 #include "ui_frmprograms.h"
+#include "ui_frmruletka.h"
+#include "ui_frmruletka2.h"
 #include "ui_frmshop.h"
 #include "ui_frmstudy.h"
 #include "ui_frmtheend.h"
@@ -68,6 +74,9 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmVirus", virusPlace()},
         {"frmHobby", designedPlace<FrmHobby, Ui::frmHobby>()},
         {"frmMadFish", designedPlace<FrmMadFish, Ui::frmMadFish>()},
+        {"frmParty", designedPlace<FrmParty, Ui::frmParty>()},
+        {"frmRuletka", designedPlace<FrmRuletka, Ui::frmRuletka>()},
+        {"frmRuletka2", designedPlace<FrmRuletka2, Ui::frmRuletka2>()},
     };
     return kinds;
 }
