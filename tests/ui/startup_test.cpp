@@ -151,26 +151,6 @@ class StartupTest : public QObject {
         QVERIFY(!g.widget<QLabel>("frmMain", "lblECost")->isHidden());
     }
 
-    void theClockKeepsRunningWhileALifeTickBoxIsOpen() {
-        UiGame g;
-        g.startGame();
-        g.state().lblHungry = "-20";  // the next life tick warns
-        g.state().lblHours = "1";
-        std::int64_t hoursDuringBox = 0;
-        g.messages.whileOpen = [&](const Message&) {
-            if (hoursDuringBox) return;
-            // While the first warning is open, fourteen clock ticks and another life tick fall
-            // due.
-            g.main()->advanceTime(18000 + 3000);
-            hoursDuringBox = g.main()->clockTicks();
-        };
-        g.main()->advanceTime(18000);
-        QCOMPARE(hoursDuringBox, std::int64_t{12 + 14});
-        QCOMPARE(g.messages.shown.size(), size_t{2});  // the delayed tick ran afterwards
-        QCOMPARE(g.main()->lifeTicks(), std::int64_t{2});
-        QCOMPARE(g.state().lblHungry, std::string("-24"));
-    }
-
     void standardButtonsSpeakRussian() {
         ui::Application::installTranslations();
         QMessageBox box;
