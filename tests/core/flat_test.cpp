@@ -50,7 +50,7 @@ TEST(FlatPurchase, OneDollarStillBuysTheCottageAndTheTopDisablesTheButton) {
     EXPECT_TRUE(f["cmdBuyBath"].enabled && f["cmdBuyMebel"].enabled);
 }
 
-// Each whole ladder bought from a new game costs what the text's prices add up to; the mood
+// Each whole ladder bought from a new game costs the sum of its six prices; the mood
 // rises 4 per flat and 1 per other step.
 TEST(FlatPurchase, EachWholeLadderCostsTheSumOfItsPrices) {
     const std::pair<const char*, int> ladders[] = {

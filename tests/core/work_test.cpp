@@ -197,7 +197,8 @@ TEST(Work, HiringWritesTheJobAndTheSalaryTheClockPays) {
     }
 }
 
-// The salaries as the text lists them, each the one its hiring box promises.
+// The nine salaries, from the loader's 10 $ to the president's 70 $, each the one its hiring
+// box promises.
 TEST(Work, EveryJobPaysTheSalaryItsHiringBoxPromises) {
     std::string salaries;
     for (const Job& job : jobs()) {
