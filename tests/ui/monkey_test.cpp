@@ -178,7 +178,11 @@ class Monkey : public Random, public FileDialogs {
             QWidget* w = widgets.isEmpty() ? on : pickOf(widgets);
             const QPoint at(pick(w->width()), pick(w->height()));
             note((roll < 38 ? "click " : "move over ") + w->objectName());
-            QTest::mouseMove(w, at);  // a player's pointer gets there before it clicks
+            // A player's pointer gets there before it clicks. The move goes to the widget
+            // itself: the offscreen platform may hand a synthetic cursor move to another window.
+            QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(w, &move);
             if (roll < 38) QTest::mouseClick(w, Qt::LeftButton, {}, at);
         } else if (roll < 68) {
             QWidget* focus = on->focusWidget() ? on->focusWidget() : on;
