@@ -164,6 +164,25 @@ class KeyboardTest : public QObject {
         }
     }
 
+    // Picture-only controls are named; pictures that only decorate are not read at all.
+    void picturesAreNamedOrHidden() {
+        UiGame g;
+        g.startGame();
+        for (const char* button : {"imgWork", "imgShop", "imgBank"}) {
+            QAccessibleInterface* face =
+                QAccessible::queryAccessibleInterface(g.widget("frmMain", button));
+            QVERIFY2(face && !face->text(QAccessible::Name).isEmpty(), button);
+        }
+        g.visit("imgWork", "frmWork", [&] {
+            QAccessibleInterface* face =
+                QAccessible::queryAccessibleInterface(g.widget("frmWork", "imgWorkPlace"));
+            QVERIFY(face && face->state().invisible);
+            QVERIFY(!QAccessible::queryAccessibleInterface(g.widget("frmWork", "cmdWTaxi"))
+                         ->state()
+                         .invisible);
+        });
+    }
+
     // The same in a place window: the shop's price is heard as "Цена: 8".
     void placeWindowsReadCaptionsWithValues() {
         UiGame g;
