@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "art.h"
+#include "focusframestyle.h"
 
 namespace brankor::ui {
 
@@ -44,7 +45,7 @@ void Application::installTranslations() {
 }
 
 void Application::applyStyle() {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new FocusFrameStyle);
     QApplication::setWindowIcon(artIcon(QStringLiteral("icon")));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(9);
