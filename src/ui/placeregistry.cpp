@@ -3,10 +3,12 @@
 #include "core/bank.h"
 #include "core/help.h"
 #include "core/startwindows.h"
+#include "leisure/arcade.h"
 #include "life/flat.h"
 #include "life/shop.h"
 #include "life/study.h"
 #include "life/work.h"
+#include "ui_frmar.h"
 #include "ui_frmbank.h"
 #include "ui_frmfirst.h"
 #include "ui_frmflat.h"
@@ -28,6 +30,7 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmFlat", designedPlace<FrmFlat, Ui::frmFlat>()},
         {"frmStudy", designedPlace<FrmStudy, Ui::frmStudy>()},
         {"frmWork", designedPlace<FrmWork, Ui::frmWork>()},
+        {"frmAr", designedPlace<FrmAr, Ui::frmAr>()},
     };
     return kinds;
 }
