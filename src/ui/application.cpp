@@ -9,8 +9,9 @@
 namespace brankor::ui {
 
 Application::Application(ApplicationPorts ports)
-    : m_messages([this] { m_navigator.refresh(); }),
-      m_navigator(ports.quit ? ports.quit : [] { QCoreApplication::exit(0); }) {
+    : m_navigator(ports.quit ? ports.quit : [] { QCoreApplication::exit(0); }),
+      m_messages(m_navigator, [this] { m_navigator.refresh(); }),
+      m_files(m_navigator) {
     m_game = std::make_unique<Game>(Platform{
         ports.messages ? *ports.messages : m_messages,
         m_navigator,
@@ -65,9 +66,8 @@ QLabel#lblSpHelp {
 QWidget#placeButtons QToolButton {
     border: 1px solid transparent; border-radius: 8px; padding: 2px;
 }
-QWidget#placeButtons QToolButton:hover, QWidget#placeButtons QToolButton:focus {
-    border: 1px solid #c9a227; background: #fff3c4;
-}
+QWidget#placeButtons QToolButton:hover { border: 1px solid #c9a227; background: #fff3c4; }
+QWidget#placeButtons QToolButton:focus { border: 2px solid #1f5fbf; background: #fff3c4; }
 QWidget#placeButtons QToolButton:disabled { background: transparent; }
 QPushButton { padding: 4px 14px; }
 )"));

@@ -36,11 +36,11 @@ class Application {
     static void installTranslations();
 
   private:
+    Navigator m_navigator;
     QtMessageBoxes m_messages;
     QtSystemClock m_clock;
     QtRandom m_random;
     QtFileDialogs m_files;
-    Navigator m_navigator;
     std::unique_ptr<Game> m_game;
 };
 

@@ -28,6 +28,15 @@ void showPicture(QWidget& widget, const QString& picture) {
     }
 }
 
+/// What the player sees of a text: line breaks as the widgets give them back (LF only), so that
+/// an unchanged text compares equal and is never set again (which would throw the reader of a
+/// long text back to its top at every tick).
+QString shownText(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return shown;
+}
+
 void showText(QWidget& widget, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(&widget)) {
         label->setTextFormat(Qt::PlainText);
@@ -56,7 +65,13 @@ void applyControl(QWidget& widget, const Control& control) {
             if (auto* label = qobject_cast<QLabel*>(&widget)) label->clear();
             if (auto* button = qobject_cast<QAbstractButton*>(&widget)) button->setIcon({});
         }
-        showText(widget, QString::fromStdString(control.text));
+        showText(widget, shownText(control.text));
+    }
+    if (control.geometry) {
+        // Twips to pixels: 15 to one at the window's logical scale.
+        const Twips& g = *control.geometry;
+        const QRect rect(g.left / 15, g.top / 15, g.width / 15, g.height / 15);
+        if (widget.geometry() != rect) widget.setGeometry(rect);
     }
     const bool enabled = !widget.testAttribute(Qt::WA_ForceDisabled);
     if (enabled != control.enabled) widget.setEnabled(control.enabled);

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QToolButton>
@@ -109,6 +110,8 @@ QWidget* MainWindow::buildPlaceButtons() {
         const std::string id(place.button);
         connect(button, &QToolButton::clicked, this,
                 [this, id] { act([this, id] { openPlace(m_game, id); }); });
+        button->installEventFilter(this);
+        m_placeButtons.append(button);
         layout->addWidget(button);
     }
     layout->addStretch(1);
@@ -175,6 +178,43 @@ bool MainWindow::tryClose() {
     stopTime();
     hide();
     emit closed();
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QToolButton*>(watched);
+    if (event->type() != QEvent::KeyPress || !button || !m_placeButtons.contains(button))
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier)
+        return QMainWindow::eventFilter(watched, event);
+    int step = 0;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            button->click();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            step = -1;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            step = 1;
+            break;
+        default:
+            return QMainWindow::eventFilter(watched, event);
+    }
+    // The next button that can be pressed, round the row.
+    const qsizetype count = m_placeButtons.size();
+    for (qsizetype i = 1; i < count; ++i) {
+        QToolButton* next =
+            m_placeButtons[(m_placeButtons.indexOf(button) + step * i + count) % count];
+        if (next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
     return true;
 }
 

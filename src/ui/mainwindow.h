@@ -12,6 +12,7 @@
 
 class QLabel;
 class QAction;
+class QToolButton;
 
 namespace brankor::ui {
 
@@ -32,6 +33,8 @@ class MainWindow : public QMainWindow {
     void stopTime();
     /// Deletes the window once none of its handlers (menus, buttons, ticks) is running any more.
     void unload() { m_unload.unload(); }
+    /// Keeps the window from being deleted while a dialog that belongs to it is open.
+    UnloadGuard& unloadGuard() { return m_unload; }
 
     /// Runs whatever clock and life ticks are due now (the timers call this).
     void runDueTicks();
@@ -47,6 +50,8 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    /// Arrows move along the row of picture buttons; Enter presses the one focused, as Space does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildMenus();
@@ -59,6 +64,7 @@ class MainWindow : public QMainWindow {
     Navigator& m_navigator;
     StatusPanel* m_panel = nullptr;
     QLabel* m_help = nullptr;
+    QList<QToolButton*> m_placeButtons;
     QElapsedTimer m_started;
     std::int64_t m_skew = 0;
     Ticker m_clock;

@@ -1,5 +1,6 @@
 #include "navigator.h"
 
+#include <QApplication>
 #include <QTimer>
 
 #include "core/newgame.h"
@@ -164,6 +165,24 @@ void Navigator::mainClosed() {
         closed->stopTime();
         closed->unload();
     }
+}
+
+std::unique_ptr<DialogLease> Navigator::leaseParent() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal->isVisible()) {
+        if (auto* place = qobject_cast<PlaceDialog*>(modal)) {
+            if (!place->unloading())
+                return std::make_unique<DialogLease>(place, &place->unloadGuard());
+        } else if (modal != m_main) {
+            return std::make_unique<DialogLease>(modal, nullptr);  // a box or dialog over a box
+        }
+    }
+    if (m_main && m_main->isVisible())
+        return std::make_unique<DialogLease>(m_main, &m_main->unloadGuard());
+    PlaceDialog* first = dialog(kFirst);
+    if (first && first->isVisible() && !first->unloading())
+        return std::make_unique<DialogLease>(first, &first->unloadGuard());
+    return std::make_unique<DialogLease>(nullptr, nullptr);
 }
 
 void Navigator::refresh() {

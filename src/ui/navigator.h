@@ -9,6 +9,7 @@
 
 #include "core/game.h"
 #include "core/ports.h"
+#include "dialogparent.h"
 #include "mainwindow.h"
 #include "placedialog.h"
 
@@ -16,7 +17,7 @@ namespace brankor::ui {
 
 class MainWindow;
 
-class Navigator : public QObject, public Windows {
+class Navigator : public QObject, public Windows, public DialogParents {
     Q_OBJECT
   public:
     /// `quit` ends the program.
@@ -34,6 +35,7 @@ class Navigator : public QObject, public Windows {
     bool isOpen(const std::string& window) const override;
     void closeAllPlaces() override;
     void quit() override;
+    std::unique_ptr<DialogLease> leaseParent() override;
 
     MainWindow* mainWindow() const { return m_main; }
     PlaceDialog* dialog(const std::string& window) const;

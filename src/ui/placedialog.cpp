@@ -1,12 +1,13 @@
 #include "placedialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
+#include "accessiblelabels.h"
 #include "art.h"
 #include "controlsync.h"
 
@@ -27,6 +28,17 @@ PlaceDialog::~PlaceDialog() = default;
 QString PlaceDialog::controlNameOf(QObject* object) const {
     const QString name = object->objectName();
     if (object != this && !name.isEmpty() && m_place->has(name.toStdString())) return name;
+    return {};
+}
+
+QString PlaceDialog::enabledControlAt(QObject* watched) const {
+    // A part of a control (the viewport of a text box) counts as the control; a disabled control
+    // takes no pointer events, so the event belongs to what lies beneath it.
+    for (QObject* o = watched; o && o != this; o = o->parent()) {
+        if (!static_cast<QWidget*>(o)->isEnabled()) continue;
+        const QString name = controlNameOf(o);
+        if (!name.isEmpty()) return name;
+    }
     return {};
 }
 
@@ -61,6 +73,7 @@ void PlaceDialog::wire() {
         });
         m_timers.insert(QString::fromStdString(name), qtimer);
     }
+    m_captionOf = pairCaptions(*this);
     sync();
 }
 
@@ -75,7 +88,13 @@ void PlaceDialog::sync() {
         if (run && !qtimer->isActive()) qtimer->start();
         if (!run && qtimer->isActive()) qtimer->stop();
     }
+    labelValues();
     m_syncing = false;
+}
+
+void PlaceDialog::labelValues() {
+    for (auto it = m_captionOf.cbegin(); it != m_captionOf.cend(); ++it)
+        nameAfterCaption(*it.key(), *it.value());
 }
 
 void PlaceDialog::dispatch(const std::function<void()>& handler) {
@@ -97,46 +116,103 @@ void PlaceDialog::unload() {
 }
 
 bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
-        // A move that a button or label ignores travels on to its parents; only the widget
-        // under the pointer reports it, or the hover would be undone by the bare window at once.
-        const auto* widget = static_cast<QWidget*>(watched);
-        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (!widget->childAt(at)) {
-            // A part of a control (the viewport of a text box) counts as the control; a disabled
-            // control takes no pointer events, so the move belongs to what lies beneath it.
-            QString name;
-            for (QObject* o = watched; o && o != this && name.isEmpty(); o = o->parent())
-                if (static_cast<QWidget*>(o)->isEnabled()) name = controlNameOf(o);
-            const std::string control = name.toStdString();
-            dispatch([this, control] { m_place->onMouseMove(control); });
-        }
-    }
-    if (event->type() == QEvent::MouseButtonRelease && watched == this &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        // A click that no control took (buttons take their own) is a click on the bare window,
-        // unless it landed on an enabled control that ignores clicks, such as a label.
-        QString name;
-        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        for (QObject* o = childAt(at); o && o != this && name.isEmpty(); o = o->parent())
-            if (static_cast<QWidget*>(o)->isEnabled()) name = controlNameOf(o);
-        if (name.isEmpty()) dispatch([this] { m_place->onClick(""); });
+    if (!watched->isWidgetType() || m_unload.unloading())
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            if (mouseEvent(watched, event)) return true;
+            break;
+        case QEvent::KeyPress:
+            if (keyEvent(watched, static_cast<QKeyEvent*>(event))) return true;
+            break;
+        case QEvent::FocusIn:
+            focusMoved(watched, static_cast<QFocusEvent*>(event)->reason());
+            break;
+        default:
+            break;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void PlaceDialog::keyPressEvent(QKeyEvent* event) {
+bool PlaceDialog::mouseEvent(QObject* watched, QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto* widget = static_cast<QWidget*>(watched);
+    const QPoint at = mouse->position().toPoint();
+    if (event->type() == QEvent::MouseButtonRelease) {
+        // The release travels from the control pressed up to the window; it is heard once. A
+        // press and release on one label or picture (buttons click themselves) is a click on it;
+        // on the bare window, a click on the window.
+        if (mouse->button() != Qt::LeftButton || !m_pressing) return false;
+        m_pressing = false;
+        const std::string pressed = m_pressed.toStdString();
+        dispatch([this, pressed] { m_place->onMouseUp(pressed); });
+        if (m_unload.unloading()) return false;
+        const bool button =
+            !m_pressed.isEmpty() && qobject_cast<QAbstractButton*>(findChild<QWidget*>(m_pressed));
+        QWidget* under = childAt(mapFromGlobal(mouse->globalPosition().toPoint()));
+        const QString releasedOn = under ? enabledControlAt(under) : QString();
+        if (!button && releasedOn == m_pressed)
+            dispatch([this, pressed] { m_place->onClick(pressed); });
+        return false;
+    }
+    // A move or press that a button or label ignores travels on to its parents; only the widget
+    // under the pointer reports it, or the bare window would undo what the control did at once.
+    if (widget->childAt(at)) return false;
+    const std::string control = enabledControlAt(watched).toStdString();
+    if (event->type() == QEvent::MouseMove) {
+        dispatch([this, control] { m_place->onMouseMove(control); });
+    } else if (mouse->button() == Qt::LeftButton) {
+        m_pressing = true;
+        m_pressed = QString::fromStdString(control);
+        dispatch([this, control] { m_place->onMouseDown(control); });
+    }
+    return false;
+}
+
+bool PlaceDialog::keyEvent(QObject* watched, QKeyEvent* event) {
+    // A key travels from the focused control up to the window; the window hears it once, first.
+    QWidget* focus = focusWidget();
+    if (watched != (focus ? focus : this)) return false;
+    const std::string control = focus ? controlNameOf(focus).toStdString() : std::string();
     const int key = gameKeyCode(event->key());
-    if (key == 27) {  // Escape closes the window as its back button would
-        QDialog::keyPressEvent(event);
-        return;
+    if (key != 0 && key != 27) dispatch([this, control, key] { m_place->onKey(control, key); });
+    if (m_unload.unloading()) return true;
+    if (auto* line = qobject_cast<QLineEdit*>(focus); line && !line->isReadOnly()) {
+        const char32_t typed = event->key() == Qt::Key_Backspace ? 8
+                               : event->text().isEmpty()         ? 0
+                                                                 : event->text().toUcs4().value(0);
+        if (typed != 0 && typed != 27 && typed != 13) {
+            bool accepted = true;
+            dispatch([&] { accepted = m_place->onKeyPress(control, typed); });
+            if (!accepted || m_unload.unloading()) return true;
+        }
     }
-    if (key != 0) {
-        QWidget* focus = focusWidget();
-        const std::string control = focus ? controlNameOf(focus).toStdString() : std::string();
-        dispatch([this, control, key] { m_place->onKey(control, key); });
+    // Enter presses the focused button, as Space does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focus); button && button->isEnabled()) {
+            button->click();
+            return true;
+        }
     }
-    QDialog::keyPressEvent(event);
+    return false;
+}
+
+void PlaceDialog::focusMoved(QObject* watched, Qt::FocusReason reason) {
+    // Only focus the player moves is a move: Tab, Shift+Tab, arrows, a shortcut, or an assistive
+    // tool setting it. Focus that comes back after a box or window closed, that a mouse press
+    // gave, or that moved because the rules disabled or hid a control is not.
+    if (m_syncing) return;
+    const bool moved = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                       reason == Qt::ShortcutFocusReason ||
+                       (reason == Qt::OtherFocusReason && isActiveWindow());
+    if (!moved) return;
+    const QString name = enabledControlAt(watched);
+    if (name.isEmpty()) return;
+    const std::string control = name.toStdString();
+    dispatch([this, control] { m_place->onMouseMove(control); });
 }
 
 void PlaceDialog::reject() {

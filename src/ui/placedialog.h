@@ -1,7 +1,9 @@
 #pragma once
 // The Qt window of a place: its form's widgets mirror the place's controls by name, and every
-// click, pointer movement, key, text change and timer reaches the place's handlers.
+// click, pointer movement, press, key, text change and timer reaches the place's handlers. Focus
+// that the player moves onto a control counts as the pointer moving onto it.
 #include <QDialog>
+#include <QHash>
 #include <QMap>
 #include <QTimer>
 #include <functional>
@@ -9,6 +11,8 @@
 
 #include "core/place.h"
 #include "unloadguard.h"
+
+class QLabel;
 
 namespace brankor::ui {
 
@@ -26,6 +30,11 @@ class PlaceDialog : public QDialog {
     void dispatch(const std::function<void()>& handler);
     /// Hides the window and deletes it once none of its handlers is running any more.
     void unload();
+    bool unloading() const { return m_unload.unloading(); }
+    /// Keeps the window from being deleted while a dialog that belongs to it is open.
+    UnloadGuard& unloadGuard() { return m_unload; }
+    /// The control a widget belongs to (itself, or the control it is a part of), or "".
+    QString controlNameOf(QObject* object) const;
 
   signals:
     /// After every handler: the game state may have changed.
@@ -33,15 +42,23 @@ class PlaceDialog : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
 
   private:
     void wire();
-    QString controlNameOf(QObject* object) const;
+    /// The named, enabled control at the deepest widget `watched`, or "" for the bare window.
+    QString enabledControlAt(QObject* watched) const;
+    bool mouseEvent(QObject* watched, QEvent* event);
+    bool keyEvent(QObject* watched, QKeyEvent* event);
+    void focusMoved(QObject* watched, Qt::FocusReason reason);
+    /// Value labels heard by a screen reader together with their captions.
+    void labelValues();
 
     std::unique_ptr<Place> m_place;
     QMap<QString, QTimer*> m_timers;
+    QHash<QLabel*, QLabel*> m_captionOf;
+    QString m_pressed;
+    bool m_pressing = false;
     bool m_syncing = false;
     UnloadGuard m_unload{*this};
 };

@@ -12,11 +12,10 @@ namespace brankor::ui {
 
 Answer QtMessageBoxes::show(const Message& message) {
     if (m_beforeShow) m_beforeShow();
-    QWidget* parent = QApplication::activeModalWidget();
-    if (!parent) parent = QApplication::activeWindow();
-    // On the heap and watched: a death while the box is open closes the window the box belongs
-    // to, and the box goes with it (exec() then returns as if it had been cancelled).
-    QPointer<QMessageBox> owned = new QMessageBox(parent);
+    const std::unique_ptr<DialogLease> parent = m_parents.leaseParent();
+    // On the heap and watched: should the box's window go while it is open, the box goes with it
+    // (exec() then returns as if it had been cancelled) and nothing on the stack is freed.
+    QPointer<QMessageBox> owned = new QMessageBox(parent->widget());
     const auto release = qScopeGuard([&owned] { delete owned.data(); });
     QMessageBox& box = *owned;
     box.setObjectName(QStringLiteral("messageBox"));
@@ -42,10 +41,14 @@ Answer QtMessageBoxes::show(const Message& message) {
     }
     if (message.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Да"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Нет"));
         box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+        const int answer = box.exec();
+        return owned && answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
     return Answer::Ok;
 }
@@ -77,18 +80,22 @@ double QtRandom::rnd() {
 }
 
 std::optional<std::string> QtFileDialogs::choose(FileDialogKind kind) {
-    const QString filter = QStringLiteral("Бранкор (*.brk)");
-    QWidget* parent = QApplication::activeWindow();
-    QString path;
+    const std::unique_ptr<DialogLease> parent = m_parents.leaseParent();
+    // On the heap and watched, as the message boxes are.
+    QPointer<QFileDialog> owned =
+        new QFileDialog(parent->widget(), QString(), QString(), QStringLiteral("Бранкор (*.brk)"));
+    const auto release = qScopeGuard([&owned] { delete owned.data(); });
+    owned->setObjectName(QStringLiteral("fileDialog"));
     if (kind == FileDialogKind::Save) {
-        QFileDialog dialog(parent, QString(), QString(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("brk"));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().front();
+        owned->setAcceptMode(QFileDialog::AcceptSave);
+        owned->setDefaultSuffix(QStringLiteral("brk"));
     } else {
-        path = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+        owned->setAcceptMode(QFileDialog::AcceptOpen);
+        owned->setFileMode(QFileDialog::ExistingFile);
     }
+    if (owned->exec() != QDialog::Accepted || !owned || owned->selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = owned->selectedFiles().front();
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }

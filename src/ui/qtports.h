@@ -5,17 +5,22 @@
 #include <random>
 
 #include "core/ports.h"
+#include "dialogparent.h"
 
 namespace brankor::ui {
 
+/// Real message boxes with the game's own Russian buttons ("OK", "Да", "Нет"), whatever
+/// translations the system has.
 class QtMessageBoxes : public MessageBoxes {
   public:
-    /// `beforeShow` runs before every box, so the windows show the state the box speaks of.
-    explicit QtMessageBoxes(std::function<void()> beforeShow = {})
-        : m_beforeShow(std::move(beforeShow)) {}
+    /// `beforeShow` runs before every box, so the windows show the state the box speaks of;
+    /// `parents` chooses whom each box belongs to.
+    QtMessageBoxes(DialogParents& parents, std::function<void()> beforeShow = {})
+        : m_parents(parents), m_beforeShow(std::move(beforeShow)) {}
     Answer show(const Message& message) override;
 
   private:
+    DialogParents& m_parents;
     std::function<void()> m_beforeShow;
 };
 
@@ -42,7 +47,11 @@ class QtRandom : public Random {
 
 class QtFileDialogs : public FileDialogs {
   public:
+    explicit QtFileDialogs(DialogParents& parents) : m_parents(parents) {}
     std::optional<std::string> choose(FileDialogKind kind) override;
+
+  private:
+    DialogParents& m_parents;
 };
 
 }  // namespace brankor::ui

@@ -126,10 +126,13 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
                 const QString capName = row.captionName
                                             ? QString::fromUtf8(row.captionName)
                                             : QStringLiteral("cap_%1").arg(value->objectName());
-                grid->addWidget(caption(QString::fromUtf8(row.caption), capName, row.captionHover),
-                                line, 0);
+                QLabel* cap = caption(QString::fromUtf8(row.caption), capName, row.captionHover);
+                cap->setBuddy(value);
+                m_spokenCaption.insert(value, cap->text());
+                grid->addWidget(cap, line, 0);
                 grid->addWidget(value, line, 1);
             } else {
+                m_spokenCaption.insert(value, title + QLatin1Char(':'));
                 grid->addWidget(value, line, 0, 1, 2);
             }
             ++line;
@@ -151,21 +154,32 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
         const QFontMetrics metrics(bold);
         value->setFixedSize(metrics.horizontalAdvance(widest), metrics.height());
     };
-    stripLayout->addWidget(caption(QStringLiteral("Дата:"), QStringLiteral("cap_lblDay"), nullptr));
-    for (const char* name : {"lblDay", "/", "lblMonth", "/", "lblYear"}) {
+    QLabel* dateCaption = caption(QStringLiteral("Дата:"), QStringLiteral("cap_lblDay"), nullptr);
+    stripLayout->addWidget(dateCaption);
+    const std::pair<const char*, QString> dateParts[] = {{"lblDay", QStringLiteral("День:")},
+                                                         {"/", {}},
+                                                         {"lblMonth", QStringLiteral("Месяц:")},
+                                                         {"/", {}},
+                                                         {"lblYear", QStringLiteral("Год:")}};
+    for (const auto& [name, spoken] : dateParts) {
         if (name[0] == '/') {
             stripLayout->addWidget(new QLabel(QStringLiteral("/")));
         } else {
             QLabel* value = addField({name, nullptr, nullptr, nullptr});
+            if (!dateCaption->buddy()) dateCaption->setBuddy(value);
+            m_spokenCaption.insert(value, spoken);
             fixFigures(value, QStringLiteral("0000"));
             value->setAlignment(Qt::AlignCenter);
             stripLayout->addWidget(value);
         }
     }
     stripLayout->addSpacing(28);
-    stripLayout->addWidget(
-        caption(QStringLiteral("Время:"), QStringLiteral("cap_lblHours"), nullptr));
+    QLabel* timeCaption =
+        caption(QStringLiteral("Время:"), QStringLiteral("cap_lblHours"), nullptr);
+    stripLayout->addWidget(timeCaption);
     QLabel* hours = addField({"lblHours", nullptr, nullptr, nullptr});
+    timeCaption->setBuddy(hours);
+    m_spokenCaption.insert(hours, timeCaption->text());
     fixFigures(hours, QStringLiteral("000"));
     hours->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     stripLayout->addWidget(hours);
@@ -196,6 +210,11 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
         QLabel* feeCaption = caption(QString::fromUtf8(course.fee.caption),
                                      QString::fromUtf8(course.fee.captionName), nullptr);
         QLabel* fee = addField(course.fee);
+        feeCaption->setBuddy(fee);
+        const QString courseName = QString::fromUtf8(course.frame);
+        m_spokenCaption.insert(fee, courseName + QStringLiteral(", ") + feeCaption->text());
+        m_spokenCaption.insert(m_fields.value(QString::fromUtf8(course.enrolment.field)),
+                               courseName + QLatin1Char(':'));
         grid->addWidget(feeCaption, 1, 0);
         grid->addWidget(fee, 1, 1);
         grid->setColumnStretch(1, 1);
@@ -223,12 +242,21 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     grid->setColumnStretch(1, 1);
 }
 
+void StatusPanel::nameValue(QLabel& value) {
+    const auto spoken = m_spokenCaption.constFind(&value);
+    if (spoken == m_spokenCaption.cend()) return;
+    const QString name = *spoken + QLatin1Char(' ') + value.text();
+    if (value.accessibleName() != name) value.setAccessibleName(name);
+}
+
 void StatusPanel::sync(const GameState& state) {
     if (m_shown.empty()) {
         for (const Field& field : fields()) {
             QLabel* label = m_fields.value(
                 QString::fromUtf8(field.name.data(), static_cast<int>(field.name.size())));
-            if (label) m_shown.push_back({field.member, label, label->text().toStdString()});
+            if (!label) continue;
+            m_shown.push_back({field.member, label, label->text().toStdString()});
+            nameValue(*label);
         }
     }
     for (Shown& shown : m_shown) {
@@ -236,6 +264,7 @@ void StatusPanel::sync(const GameState& state) {
         if (text == shown.text) continue;
         shown.text = text;
         shown.label->setText(QString::fromStdString(text));
+        nameValue(*shown.label);
     }
     for (auto it = m_hideable.begin(); it != m_hideable.end(); ++it) {
         const bool hidden = state.hiddenControls.count(it.key().toStdString()) != 0;

@@ -26,10 +26,14 @@ class StatusPanel : public QWidget {
         QLabel* label;
         std::string text;
     };
+    /// Names a value label for a screen reader: its caption, then its text.
+    void nameValue(QLabel& value);
 
     QHash<QString, QLabel*> m_fields;
     std::vector<Shown> m_shown;
     QHash<QString, QWidget*> m_hideable;
+    /// What a screen reader says before each value: its caption, or the frame it stands alone in.
+    QHash<QLabel*, QString> m_spokenCaption;
 };
 
 }  // namespace brankor::ui
