@@ -60,6 +60,7 @@ constexpr int kArrowInterval = 16;
 constexpr int kKeyLeft = 37;
 constexpr int kKeyRight = 39;
 constexpr int kKeySpace = 32;
+constexpr int kKeyEnter = 13;
 
 constexpr std::string_view kRules =
     "Игровые правила. Что бы начать игру нажмите кнопку <Начать игру>. Управление "
@@ -161,8 +162,10 @@ void FrmAr::onKey(const std::string& control, int key) {
     ArcadeBoard b = board();
     if (key == kKeyLeft || key == kKeyRight) {
         if (movePaddleByKey(b, key == kKeyRight ? 1 : -1)) show(b);
-    } else if (const Arrow* arrow = arrowOf(control); arrow && key == kKeySpace) {
-        // Space on a focused arrow button presses it once: one step, as a short click makes.
+    } else if (const Arrow* arrow = arrowOf(control);
+               arrow && (key == kKeySpace || key == kKeyEnter)) {
+        // Space or Enter on a focused arrow button presses it once: one step, as a short
+        // click makes.
         movePaddleByButton(b, arrow->direction);
         show(b);
     }

@@ -1,5 +1,5 @@
 // The arcade on real widgets: a game started from its button runs on the window's own timer,
-// the arrow keys reach the rules before any control, and a tick repaints the field alone.
+// the arrow keys and the arrow buttons reach the rules, and a tick repaints the field alone.
 #include <QKeyEvent>
 #include <QSet>
 
@@ -35,7 +35,7 @@ class PaintCounter : public QObject {
 class ArcadeTest : public QObject {
     Q_OBJECT
   private slots:
-    void aStartedGameRunsAndTheArrowKeysMoveThePaddle() {
+    void aStartedGameRunsAndTheArrowKeysAndButtonsMoveThePaddle() {
         UiGame g;
         g.startGame();
         bool checked = false;
@@ -62,6 +62,18 @@ class ArcadeTest : public QObject {
             QTest::keyClick(focus, Qt::Key_Left);
             QTest::keyClick(focus, Qt::Key_Left);
             QCOMPARE(rules["C1"].geometry->left, left - 150);
+
+            // Held down, an arrow button moves the paddle at once and then steadily until it
+            // is let go.
+            auto* right = g.widget<QAbstractButton>("frmAr", "Command2");
+            const int pressedAt = rules["C1"].geometry->left;
+            QTest::mousePress(right, Qt::LeftButton);
+            QCOMPARE(rules["C1"].geometry->left, pressedAt + 100);
+            QTRY_VERIFY_WITH_TIMEOUT(rules["C1"].geometry->left >= pressedAt + 300, 1000);
+            QTest::mouseRelease(right, Qt::LeftButton);
+            const int releasedAt = rules["C1"].geometry->left;
+            QTest::qWait(100);
+            QCOMPARE(rules["C1"].geometry->left, releasedAt);
 
             // While the ball flies, nothing but the field is painted again.
             PaintCounter counter(*dialog);
