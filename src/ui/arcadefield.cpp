@@ -130,7 +130,11 @@ void ArcadeField::paintEvent(QPaintEvent* event) {
 void ArcadeField::paintPaddle(QPainter& painter, const Sprite& paddle) {
     if (paddle.rect.isEmpty()) return;
     // The paddle's pattern repeats along it, so a shrinking paddle keeps its pattern's shape.
-    const QSize tile = artSize(paddle.picture);
+    if (m_tilePicture != paddle.picture) {
+        m_tilePicture = paddle.picture;
+        m_tile = artSize(paddle.picture);  // reads the picture: once per choice, not per paint
+    }
+    const QSize tile = m_tile;
     QPainterPath shape;
     const qreal radius = paddle.rect.height() / 3.0;
     shape.addRoundedRect(QRectF(paddle.rect).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);

@@ -50,6 +50,8 @@ class ArcadeField : public QWidget {
     QPointer<PlaceDialog> m_dialog;
     Sprite m_ball;
     Sprite m_paddle;
+    QString m_tilePicture;
+    QSize m_tile;
 };
 
 }  // namespace brankor::ui
