@@ -101,7 +101,7 @@ void ArcadeField::refresh() {
 void ArcadeField::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.fillRect(rect(), palette().window());
+    painter.fillRect(rect(), window()->palette().window());  // around the field: the window
     const QRectF field = fieldRect();
     painter.fillRect(field, kSky);
     // The strip below the floor line, where a missed ball is lost.
