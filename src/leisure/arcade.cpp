@@ -180,6 +180,7 @@ void FrmAr::onTimer(const std::string& name) {
 }
 
 void FrmAr::push(const std::string& name) {
+    if (m_asking) return;  // a button held while the question pops up moves nothing
     ArcadeBoard b = board();
     const bool goesOn = movePaddleByButton(b, arrowOf(name)->direction);
     show(b);

@@ -130,8 +130,10 @@ TEST(ArcadeGame, APaddleFollowingTheBallWinsAfter390TicksAndPaysBeforeAsking) {
     a.messages.whileOpen = [&](const Message&) {
         atQuestion = a.state().lblMoney + " " + a.state().lblHappyness;
         const Twips ball = a.ball();
-        a.tick();  // the loop stands still while the question is open
-        held = a.ball() == ball && a.messages.shown.size() == 1;
+        const Twips paddle = a.paddle();
+        a.tick();  // the loop and the paddle stand still while the question is open
+        a.place->onTimer("Timer1");
+        held = a.ball() == ball && a.paddle() == paddle && a.messages.shown.size() == 1;
     };
     EXPECT_EQ(a.playFollowing(1), 390);  // the ball's left edge just inside the paddle
     EXPECT_EQ(a.lastBox(), (Message{"Вы выиграли.", "Ура-а-а вы выиграли!!! Хотите начать снова?",
