@@ -25,7 +25,8 @@ install_missing() {
 }
 
 build() {
-    cmake -S . -B "${BUILD_DIR:-build}" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
+    cmake -S . -B "${BUILD_DIR:-build}" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
+        -DBRANKOR_WERROR=ON "$@"
     cmake --build "${BUILD_DIR:-build}"
 }
 

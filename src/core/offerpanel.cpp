@@ -23,8 +23,16 @@ OfferPanel::OfferPanel(Game& game, Place& place, OfferPanelLayout layout)
     : m_game(game), m_place(place), m_layout(std::move(layout)) {}
 
 void OfferPanel::show(std::string_view item, std::string_view price, std::string_view description) {
-    m_place[m_layout.item].text = item;
+    if (!m_layout.item.empty()) m_place[m_layout.item].text = item;
     m_place[m_layout.price].text = price;
+    describe(description);
+}
+
+void OfferPanel::showPicture(std::string_view picture) {
+    if (!m_layout.picture.empty()) m_place[m_layout.picture].picture = picture;
+}
+
+void OfferPanel::describe(std::string_view description) {
     m_place[m_layout.description].text = description;
 }
 
@@ -37,10 +45,11 @@ bool OfferPanel::showNext(std::span<const OfferRung> ladder, std::string_view cu
 
 void OfferPanel::clear() {
     show(kNoOffer, m_layout.clearedPrice, m_layout.clearedDescription);
+    showPicture(m_layout.clearedPicture);
 }
 
 std::string OfferPanel::item() const {
-    return m_place[m_layout.item].text;
+    return m_layout.item.empty() ? std::string() : m_place[m_layout.item].text;
 }
 
 double OfferPanel::price() const {
@@ -51,12 +60,14 @@ bool OfferPanel::offersNothing() const {
     return item() == kNoOffer;
 }
 
+bool OfferPanel::withdrawIfEmpty(const std::string& button) {
+    if (!offersNothing()) return false;
+    m_place[button].enabled = false;
+    return true;
+}
+
 bool OfferPanel::buy(const std::string& button) {
-    if (offersNothing()) {
-        m_place[button].enabled = false;
-        return false;
-    }
-    if (refuseWithoutMoney(m_game)) return false;
+    if (withdrawIfEmpty(button) || refuseWithoutMoney(m_game)) return false;
     pay();
     return true;
 }

@@ -34,11 +34,13 @@ bool refuseWithoutMoney(Game& game);
 
 /// The panel's controls, by name, and the texts it shows when it is cleared.
 struct OfferPanelLayout {
-    std::string item = "lblWhat";
+    std::string item = "lblWhat";  ///< "" for a panel that names its item by a picture only
     std::string price = "lblM";
     std::string description = "txtSpec";
     std::string clearedPrice = "0";
     std::string clearedDescription;
+    std::string picture;  ///< the picture control of the item on offer, "" for none
+    std::string clearedPicture;
 };
 
 class OfferPanel {
@@ -48,10 +50,15 @@ class OfferPanel {
 
     /// Shows an offer.
     void show(std::string_view item, std::string_view price, std::string_view description);
+    /// Shows the item's picture in the panel's picture control.
+    void showPicture(std::string_view picture);
+    /// Changes the description alone (a button that sells nothing but explains itself).
+    void describe(std::string_view description);
     /// Shows the rung of `ladder` that follows `current`; leaves the panel as it is and returns
     /// false when `current` is on no rung.
     bool showNext(std::span<const OfferRung> ladder, std::string_view current);
-    /// Nothing on offer: the pointer is over the bare window.
+    /// Nothing on offer: the pointer is over the bare window. A panel with a picture shows its
+    /// cleared picture.
     void clear();
 
     std::string item() const;
@@ -59,6 +66,8 @@ class OfferPanel {
     double price() const;
     bool offersNothing() const;
 
+    /// A click on `button` with nothing on offer disables the button; true when it did.
+    bool withdrawIfEmpty(const std::string& button);
     /// The shared click of a buy button: with nothing on offer the button is disabled; without
     /// money the player is told so; otherwise the price shown is paid and true is returned, and
     /// the caller hands over item().

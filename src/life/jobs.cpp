@@ -3,31 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "computer/computerladders.h"
 #include "shop.h"
 
 namespace brankor {
 namespace {
-
-// The rungs of the software and modem fields, lowest first, as the jobs compare them.
-constexpr std::array<std::string_view, 5> kLanguages = {"Пока нет", "Basic", "Pascal", "VB",
-                                                        "VC++"};
-constexpr std::array<std::string_view, 5> kEditors = {"Пока нет", "Paint", "Photoshop",
-                                                      "3D StMax II", "3D StMax III"};
-constexpr std::array<std::string_view, 6> kModems = {"Пока нет", "14.4", "28.8",
-                                                     "36.6",     "K56",  "V90"};
-
-const Ladder& languages() {
-    static const Ladder ladder{kLanguages};
-    return ladder;
-}
-const Ladder& editors() {
-    static const Ladder ladder{kEditors};
-    return ladder;
-}
-const Ladder& modems() {
-    static const Ladder ladder{kModems};
-    return ladder;
-}
 
 using Test = Requirement::Test;
 
@@ -214,22 +194,6 @@ std::vector<Job> makeJobs() {
 }
 
 }  // namespace
-
-bool Requirement::holds(const GameState& state) const {
-    switch (test) {
-        case Test::OrBetter:
-            return ladder->atLeast(state.*field, text);
-        case Test::Exactly:
-            return state.*field == text;
-        case Test::Not:
-            return state.*field != text;
-        case Test::AtLeast:
-            return state.*variable >= number;
-        case Test::EqualTo:
-            return state.*variable == number;
-    }
-    return false;
-}
 
 std::span<const Job> jobs() {
     static const std::vector<Job> table = makeJobs();

@@ -1,7 +1,6 @@
 #pragma once
 // The nine jobs of the job market: what each pays and is called, what it asks of the player,
 // and the boxes that hire or refuse.
-#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,27 +8,9 @@
 
 #include "core/gamestate.h"
 #include "core/ladder.h"
+#include "core/requirement.h"
 
 namespace brankor {
-
-/// One condition a job sets on the game state.
-struct Requirement {
-    enum class Test {
-        OrBetter,  ///< the text field is none of the ladder's rungs below `text`
-        Exactly,   ///< the text field is `text`
-        Not,       ///< the text field is anything but `text`
-        AtLeast,   ///< the variable is `number` or more
-        EqualTo,   ///< the variable is `number`
-    };
-    Test test;
-    std::string GameState::*field = nullptr;
-    const Ladder* ladder = nullptr;
-    std::string_view text;
-    std::int16_t GameState::*variable = nullptr;
-    int number = 0;
-
-    bool holds(const GameState& state) const;
-};
 
 struct Job {
     std::string_view button;

@@ -160,10 +160,17 @@ bool PlaceDialog::mouseEvent(QObject* watched, QEvent* event) {
     // A move or press that a button or label ignores travels on to its parents; only the widget
     // under the pointer reports it, or the bare window would undo what the control did at once.
     if (widget->childAt(at)) return false;
-    const std::string control = enabledControlAt(watched).toStdString();
+    const QString name = enabledControlAt(watched);
+    const std::string control = name.toStdString();
     if (event->type() == QEvent::MouseMove) {
+        m_hovered = name;
+        m_hoveredByFocus = false;
         dispatch([this, control] { m_place->onMouseMove(control); });
     } else if (mouse->button() == Qt::LeftButton) {
+        // The player moved the focus elsewhere since the pointer came to rest here: the offer
+        // on show is that of the focused control, so the pointer's own comes back first.
+        if (m_hoveredByFocus && name != m_hovered) pointAt(name, false);
+        if (m_unload.unloading()) return false;
         m_pressing = true;
         m_pressed = QString::fromStdString(control);
         dispatch([this, control] { m_place->onMouseDown(control); });
@@ -183,21 +190,25 @@ bool PlaceDialog::keyEvent(QObject* watched, QKeyEvent* event) {
         const char32_t typed = event->key() == Qt::Key_Backspace ? 8
                                : event->text().isEmpty()         ? 0
                                                                  : event->text().toUcs4().value(0);
-        if (typed != 0 && typed != 27 && typed != 13) {
+        if (typed != 0 && typed != 27) {
             bool accepted = true;
             dispatch([&] { accepted = m_place->onKeyPress(control, typed); });
             if (!accepted || m_unload.unloading()) return true;
         }
     }
-    // Enter presses the focused button, as Space does.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QAbstractButton*>(focus); button && button->isEnabled()) {
-            button->click();
-            return true;
-        }
-    }
-    return false;
+    // Enter presses the focused button, as Space does; either acts on the focused button's offer
+    // even when the pointer has shown another since.
+    auto* button = qobject_cast<QAbstractButton*>(focus);
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!button || !button->isEnabled() || event->modifiers() != Qt::NoModifier ||
+        !(enter || event->key() == Qt::Key_Space))
+        return false;
+    const QString name = controlNameOf(button);
+    if (!name.isEmpty() && (!m_hoveredByFocus || m_hovered != name)) pointAt(name, true);
+    if (m_unload.unloading()) return true;
+    if (!enter) return false;
+    button->click();
+    return true;
 }
 
 void PlaceDialog::focusMoved(QObject* watched, Qt::FocusReason reason) {
@@ -210,9 +221,14 @@ void PlaceDialog::focusMoved(QObject* watched, Qt::FocusReason reason) {
                        (reason == Qt::OtherFocusReason && isActiveWindow());
     if (!moved) return;
     const QString name = enabledControlAt(watched);
-    if (name.isEmpty()) return;
-    const std::string control = name.toStdString();
-    dispatch([this, control] { m_place->onMouseMove(control); });
+    if (!name.isEmpty()) pointAt(name, true);
+}
+
+void PlaceDialog::pointAt(const QString& control, bool byFocus) {
+    m_hovered = control;
+    m_hoveredByFocus = byFocus;
+    const std::string name = control.toStdString();
+    dispatch([this, name] { m_place->onMouseMove(name); });
 }
 
 void PlaceDialog::reject() {

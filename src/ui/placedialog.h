@@ -57,6 +57,11 @@ class PlaceDialog : public QDialog {
     std::unique_ptr<Place> m_place;
     QMap<QString, QTimer*> m_timers;
     QHash<QLabel*, QLabel*> m_captionOf;
+    /// Brings the offer of `control` up unless it is what the last pointer move or focus move
+    /// showed: a press by one means must act on what that means points at.
+    void pointAt(const QString& control, bool byFocus);
+    QString m_hovered;
+    bool m_hoveredByFocus = false;
     QString m_pressed;
     bool m_pressing = false;
     bool m_syncing = false;

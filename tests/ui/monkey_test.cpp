@@ -178,8 +178,8 @@ class Monkey : public Random, public FileDialogs {
             QWidget* w = widgets.isEmpty() ? on : pickOf(widgets);
             const QPoint at(pick(w->width()), pick(w->height()));
             note((roll < 38 ? "click " : "move over ") + w->objectName());
-            if (roll < 38) return QTest::mouseClick(w, Qt::LeftButton, {}, at);
-            QTest::mouseMove(w, at);
+            QTest::mouseMove(w, at);  // a player's pointer gets there before it clicks
+            if (roll < 38) QTest::mouseClick(w, Qt::LeftButton, {}, at);
         } else if (roll < 68) {
             QWidget* focus = on->focusWidget() ? on->focusWidget() : on;
             const Qt::Key key = kKeys[pick(std::size(kKeys))];

@@ -1,0 +1,29 @@
+#pragma once
+// The hardware shop: the computer assembled part by part, each component a rung at a time from
+// one offer panel; the hard disk climbs its own table and is paid for only in whole dollars.
+#include <string>
+
+#include "computerladders.h"
+#include "core/offerpanel.h"
+#include "core/place.h"
+
+namespace brankor {
+
+class FrmComputer : public Place {
+  public:
+    explicit FrmComputer(Game& game);
+    void onLoad() override;
+    void onMouseMove(const std::string& control) override;
+    void onClick(const std::string& control) override;
+
+  private:
+    void offerDisk();
+    void buyDisk();
+    void buyComponent(const Component& component);
+    /// Sound and video cards: no money test, but the processor must be good enough.
+    void buyCard(const Component& component);
+
+    OfferPanel m_panel;
+};
+
+}  // namespace brankor

@@ -1,0 +1,128 @@
+#include "software.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/number.h"
+
+namespace brankor {
+namespace {
+
+/// What an antivirus can kill: a virus counter up to `limit`; above it, the box it shows.
+struct VirusCheck {
+    std::string_view antivirus;
+    int limit;
+    std::string_view failedTitle;
+    std::string_view failedText;
+};
+
+constexpr std::array<VirusCheck, 2> kVirusChecks = {{
+    {"Касперского", 5, "Надо было покупать хороший антивирус.",
+     "К сожалению, антивирус Касперского не смог уничтожить этот вирус. Возможно в скором времени "
+     "он поразит ваш компьютер."},
+    {"IVP 100", 10, "Не могу убить!",
+     "К сожалению, антивирус IVP 100 не смог уничтожить этот вирус. Возможно в скором времени он "
+     "поразит ваш компьютер."},
+}};
+
+constexpr std::string_view kCheckButton = "cmdAntivirus";
+
+/// The four frames and their captions.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kFrames = {{
+    {"Frame1", "Система"},
+    {"Frame2", "Прог-ование"},
+    {"Frame4", "Графика"},
+    {"Frame3", "Антивирус"},
+}};
+
+const Program* programOf(const std::string& button) {
+    const auto all = programs();
+    const auto it = std::find_if(all.begin(), all.end(),
+                                 [&button](const Program& p) { return p.button == button; });
+    return it == all.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+FrmPrograms::FrmPrograms(Game& g) : Place(g, "frmPrograms", "Программы"), m_panel(g, *this, {}) {
+    for (const auto& [frame, caption] : kFrames) {
+        declare(std::string(frame), {.text = std::string(caption)});
+    }
+    for (const Program& program : programs()) {
+        declare(std::string(program.button), {.text = std::string(program.caption)});
+    }
+    declare(std::string(kCheckButton), {.text = "Проверить на вирусы"});
+    declare("cmdBack", {.text = "<< Назад"});
+    declare("lblWhat", {.text = std::string(kNoOffer)});
+    declare("lblM", {.text = "0"});
+    declare("txtSpec");
+    declare("Label2", {.text = "Кратко:"});
+    declare("lblZen", {.text = "Цена:"});
+}
+
+void FrmPrograms::onLoad() {
+    (*this)[std::string(kCheckButton)].enabled = state().lblAntvirus != kNothingOwned;
+    for (const Program& program : programs()) {
+        if (state().*program.field == program.stored) {
+            (*this)[std::string(program.button)].enabled = false;
+        }
+    }
+}
+
+void FrmPrograms::onMouseMove(const std::string& control) {
+    if (control.empty()) {
+        m_panel.clear();
+    } else if (control == kCheckButton) {
+        m_panel.show("Проверка", "10",
+                     "Проверить и уничтожить (если возможно) вирусы с компьютера. Если удалить не "
+                     "удастся, тогда вам не нужно будет платить за проверку.");
+    } else if (const Program* program = programOf(control)) {
+        m_panel.show(program->stored, writeNumber(program->price), description(*program));
+    }
+}
+
+void FrmPrograms::onClick(const std::string& control) {
+    if (control == kCheckButton) {
+        checkForViruses();
+    } else if (const Program* program = programOf(control)) {
+        install(*program);
+    } else if (control == "cmdBack") {
+        close();
+    }
+}
+
+void FrmPrograms::install(const Program& program) {
+    GameState& s = state();
+    if (refuseWithoutMoney(game)) return;
+    if (!fits(s, program)) {
+        game.tell("Не подходит конфигурация  компьютера",
+                  "Конфигурация вашего компьютера не подходит");
+        return;
+    }
+    if (program.bonus == Program::Bonus::Virus) addNumber(s.lblVir, 1);
+    if (program.bonus == Program::Bonus::Mood) addNumber(s.lblHappyness, 1);
+    (*this)[std::string(program.button)].enabled = false;
+    m_panel.pay();
+    // The panel, not the program clicked, says what is installed.
+    s.*program.field = m_panel.item();
+    if (program.field == &GameState::lblAntvirus) (*this)[std::string(kCheckButton)].enabled = true;
+    game.tell("Установлен", std::string(program.installed), Icon::Information);
+}
+
+void FrmPrograms::checkForViruses() {
+    GameState& s = state();
+    const auto check =
+        std::find_if(kVirusChecks.begin(), kVirusChecks.end(),
+                     [&s](const VirusCheck& c) { return c.antivirus == s.lblAntvirus; });
+    if (check == kVirusChecks.end()) return;
+    if (readNumber(s.lblVir) > check->limit) {
+        game.tell(std::string(check->failedTitle), std::string(check->failedText));
+        return;
+    }
+    // No money test: the check costs what the panel shows, whatever the balance.
+    m_panel.pay();
+    s.lblVir = "0";
+    game.tell("Ура. Вирус убит.", "Вам удалось уничтожить вирус", Icon::Information);
+}
+
+}  // namespace brankor

@@ -1,0 +1,87 @@
+#include "virus.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/number.h"
+
+namespace brankor {
+namespace {
+
+constexpr CounterCycle kDamageCycle = {10, 5, 19};
+constexpr int kBlinkInterval = 700;
+
+constexpr const char* kBuyBetter = "Надо было покупать хороший антивирус.";
+constexpr const char* kKilled = "Вам удалось уничтожить вирус";
+
+/// How an antivirus fares: it kills every virus whose strength `wins` accepts.
+struct Antivirus {
+    std::string_view name;
+    bool (*wins)(int damage);
+    const char* wonTitle;
+    const char* lostText;
+    const char* lostTitle;
+};
+
+constexpr std::array<Antivirus, 2> kAntiviruses = {{
+    {"Касперского", [](int d) { return d < 8; }, "Ураааааааааааааааа. Вирус убит.",
+     "К сожалению антивирус Касперского не смог уничтожить этот вирус.", kBuyBetter},
+    {"IVP 100", [](int d) { return d != 15; }, "Ура. Вирус убит.",
+     "К сожалению антивирус IVP 100 не смог уничтожить этот вирус.", "Не могу убить!"},
+}};
+
+}  // namespace
+
+std::string virusLossText(int damage) {
+    const std::string number = damage < 0 ? writeNumber(damage) : " " + writeNumber(damage);
+    return "Вирус уничтожил " + number + "$ с вашего счета.";
+}
+
+FrmVirus::FrmVirus(Game& g)
+    : Place(g, "frmVirus", "ВИРУС :-<<< VIRUS <<<-: HELP"), m_damage(g.clock(), kDamageCycle) {
+    declare("Label2", {.text = "Ваш компьютер поразил вирус. Что делать будем?"});
+    declare("lblTextVirus", {.text = "ВИРУС"});
+    declare("lblHMV");
+    declare("cmdKill", {.picture = "virus_kill"});
+    declare("cmdLive", {.picture = "virus_live"});
+    declareTimer("Timer1", kBlinkInterval, true);
+}
+
+void FrmVirus::onLoad() {
+    m_damage.restart();
+}
+
+void FrmVirus::onTimer(const std::string& timer) {
+    if (timer == "Timer1") m_blink = !m_blink;
+}
+
+void FrmVirus::onClick(const std::string& control) {
+    // The amount is the one at the click; a box left open meanwhile does not change it.
+    const std::int16_t damage = clampToInt16(m_damage.value());
+    if (control == "cmdKill") lose(damage);
+    if (control == "cmdLive") fight(damage);
+}
+
+void FrmVirus::fight(std::int16_t damage) {
+    const std::string& installed = state().lblAntvirus;
+    const auto antivirus = std::find_if(kAntiviruses.begin(), kAntiviruses.end(),
+                                        [&](const Antivirus& a) { return a.name == installed; });
+    if (antivirus == kAntiviruses.end()) {
+        game.tell("Надо было антивирус покупать.", "У вас нет антивируса.");
+    } else if (antivirus->wins(damage)) {
+        game.tell(antivirus->wonTitle, kKilled, Icon::Information);
+        game.windows().hide(name());
+        return;
+    } else {
+        game.tell(antivirus->lostTitle, antivirus->lostText);
+    }
+    lose(damage);
+}
+
+void FrmVirus::lose(std::int16_t damage) {
+    game.tell(kBuyBetter, virusLossText(damage));
+    addNumber(state().lblMoney, -damage);
+    close();
+}
+
+}  // namespace brankor

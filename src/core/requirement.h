@@ -1,0 +1,31 @@
+#pragma once
+// One condition on the game state, as jobs and programs state them: a ladder field "X or
+// better", a field holding or not holding a text, a 16-bit variable reaching a number.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "gamestate.h"
+#include "ladder.h"
+
+namespace brankor {
+
+struct Requirement {
+    enum class Test {
+        OrBetter,  ///< the text field is none of the ladder's rungs below `text`
+        Exactly,   ///< the text field is `text`
+        Not,       ///< the text field is anything but `text`
+        AtLeast,   ///< the variable is `number` or more
+        EqualTo,   ///< the variable is `number`
+    };
+    Test test;
+    std::string GameState::*field = nullptr;
+    const Ladder* ladder = nullptr;
+    std::string_view text;
+    std::int16_t GameState::*variable = nullptr;
+    int number = 0;
+
+    bool holds(const GameState& state) const;
+};
+
+}  // namespace brankor

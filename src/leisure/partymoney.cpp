@@ -1,0 +1,11 @@
+#include "partymoney.h"
+
+#include "core/number.h"
+
+namespace brankor {
+
+std::string casinoAmount(double amount) {
+    return (amount < 0 ? "" : " ") + writeNumber(amount);
+}
+
+}  // namespace brankor

@@ -1,0 +1,117 @@
+// The hardware and software shops on real widgets: the pointer fills the offer panel, a click
+// reaches the status panel at once, and the software shop stays open beside the main window.
+#include "uitestsupport.h"
+
+using namespace brankor;
+using namespace brankor::testing;
+
+namespace {
+
+/// Moves the pointer onto the window's own margin, where no control lies.
+void pointAtMargin(QWidget* window) {
+    QVERIFY(window);
+    const QPointF local(3, 3);
+    QMouseEvent move(QEvent::MouseMove, local, window->mapToGlobal(local), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &move);
+}
+
+}  // namespace
+
+class ComputerTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void theHardwarePanelFollowsThePointerAndPurchasesReachTheStatusPanel() {
+        UiGame g;
+        g.startGame();
+        g.visit("imgComputer", "frmComputer", [&] {
+            QCOMPARE(g.nav().dialog("frmComputer")->windowTitle(), QStringLiteral("Компьютер"));
+            pointAt(g.widget("frmComputer", "cmdBuyComp"));
+            QCOMPARE(g.text("frmComputer", "lblWhat"), QStringLiteral("486"));
+            QCOMPARE(g.text("frmComputer", "lblM"), QStringLiteral("10"));
+            QCOMPARE(g.text("frmComputer", "txtSpec"), QStringLiteral("Купить старенький 486."));
+            g.click("frmComputer", "cmdBuyComp");
+            QCOMPARE(g.text("frmMain", "lblComp"), QStringLiteral("486"));
+            QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("160"));
+            QCOMPARE(g.text("frmMain", "lblHappyness"), QStringLiteral("31"));
+
+            pointAt(g.widget("frmComputer", "cmdBuyVinchester"));
+            QCOMPARE(g.text("frmComputer", "txtSpec"),
+                     QStringLiteral("Купить винчестер емкостью 10 Gb."));
+            g.click("frmComputer", "cmdBuyVinchester");
+            QCOMPARE(g.text("frmMain", "lblVinchester"), QStringLiteral("10 Gb"));
+            pointAt(g.widget("frmComputer", "Label2"));  // the caption has no offer of its own
+            QCOMPARE(g.text("frmComputer", "lblWhat"), QStringLiteral("10 Gb"));
+            pointAtMargin(g.nav().dialog("frmComputer"));
+            QCOMPARE(g.text("frmComputer", "lblWhat"), QStringLiteral("------------"));
+        });
+    }
+
+    void theSoftwareShopIsModelessAndASecondClickBringsItForward() {
+        UiGame g;
+        g.startGame();
+        GameState& s = g.state();
+        s.lblComp = "486", s.lblMonitor = "14 д.", s.lblCDROM = "2xSpeed", s.lblRAM = "8Mb";
+        s.lblVideoKarta = "1Mb";
+        setVinchester(s, 1);
+        auto* programsButton = g.widget<QToolButton>("frmMain", "imgPrograms");
+        QVERIFY(programsButton && programsButton->isEnabled());
+        QTest::mouseClick(programsButton, Qt::LeftButton);  // returns: nothing waits on it
+        ui::PlaceDialog* shop = g.nav().dialog("frmPrograms");
+        QVERIFY(shop && shop->isVisible());
+        QCOMPARE(shop->windowTitle(), QStringLiteral("Программы"));
+        QCOMPARE(shop->windowModality(), Qt::NonModal);
+        QVERIFY(!g.widget("frmPrograms", "cmdAntivirus")->isEnabled());
+
+        pointAt(g.widget("frmPrograms", "cmdNC"));
+        QCOMPARE(g.text("frmPrograms", "lblWhat"), QStringLiteral("NC"));
+        QCOMPARE(g.text("frmPrograms", "txtSpec"),
+                 QStringLiteral("Минимальные системные требования: процессор 486; монитор; "
+                                "винчестер 10 Gb; CD-ROM; RAM-8Mb."));
+        g.click("frmPrograms", "cmdNC");
+        QCOMPARE(g.messages.shown.back().text, std::string("Вы установили Norton Commander"));
+        QCOMPARE(g.text("frmMain", "lblSystem"), QStringLiteral("NC"));
+        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("167"));
+        QVERIFY(!g.widget("frmPrograms", "cmdNC")->isEnabled());
+
+        // The keyboard: focus moved by Tab fills the panel, and Enter installs what it shows.
+        shop->activateWindow();
+        QTRY_VERIFY(shop->isActiveWindow());
+        g.widget("frmPrograms", "cmdBasic")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(g.text("frmPrograms", "lblWhat"), QStringLiteral("Basic"));
+        QTest::keyClick(g.widget("frmPrograms", "cmdBasic"), Qt::Key_Return);
+        QCOMPARE(g.messages.shown.back().text, std::string("Вы установили Basic"));
+        QCOMPARE(g.text("frmMain", "lblProgram"), QStringLiteral("Basic"));
+
+        // The main window stays usable: another place opens and closes over it.
+        g.visit("imgShop", "frmShop", [&] {
+            pointAt(g.widget("frmShop", "cmdBuyDinner"));
+            g.click("frmShop", "cmdBuyDinner");
+        });
+        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("158"));
+        QCOMPARE(g.nav().dialog("frmPrograms"), shop);
+
+        // Its picture button again: the open window comes forward, no second one opens.
+        g.main()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(g.main()));
+        QTest::mouseClick(programsButton, Qt::LeftButton);
+        QCOMPARE(g.nav().dialog("frmPrograms"), shop);
+        QCOMPARE(g.main()->findChildren<ui::PlaceDialog*>(QStringLiteral("frmPrograms")).size(), 1);
+        QVERIFY(shop->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(shop));
+        QVERIFY(!g.widget("frmPrograms", "cmdNC")->isEnabled());  // the same visit goes on
+
+        g.click("frmPrograms", "cmdBack");
+        QVERIFY(!g.nav().dialog("frmPrograms"));
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::Application::applyStyle();
+    ComputerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "computer_test.moc"
