@@ -99,8 +99,10 @@ void ArcadeField::refresh() {
 }
 
 void ArcadeField::paintEvent(QPaintEvent* event) {
+    // A tick dirties only where the ball and the paddle were and are: paint only what lies there.
+    const QRegion& dirty = event->region();
     QPainter painter(this);
-    painter.setClipRegion(event->region());
+    painter.setClipRegion(dirty);
     painter.fillRect(rect(), window()->palette().window());  // around the field: the window
     const QRectF field = fieldRect();
     painter.fillRect(field, kSky);
@@ -113,18 +115,30 @@ void ArcadeField::paintEvent(QPaintEvent* event) {
     painter.setClipRect(field, Qt::IntersectClip);
     m_paddle = sprite("C1");
     m_ball = sprite("P1");
-    paintPaddle(painter, m_paddle);
-    if (!m_ball.rect.isEmpty() && hasArt(m_ball.picture))
-        painter.drawPixmap(m_ball.rect.topLeft(),
-                           artPixmap(m_ball.picture, m_ball.rect.size(), devicePixelRatioF()));
+    if (dirty.intersects(m_paddle.rect.adjusted(-1, -1, 1, 1))) paintPaddle(painter, m_paddle);
+    if (dirty.intersects(m_ball.rect)) painter.drawPixmap(m_ball.rect.topLeft(), ballPixmap());
     painter.restore();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kOutline, 2));
-    painter.drawRect(field.adjusted(1, 1, -1, -1));
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().highlight(), 2, Qt::DashLine));
-        painter.drawRect(field.adjusted(4, 4, -4, -4));
+    const QRectF inside = field.adjusted(6, 6, -6, -6);
+    if (!inside.contains(dirty.boundingRect())) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kOutline, 2));
+        painter.drawRect(field.adjusted(1, 1, -1, -1));
+        if (hasFocus()) {
+            painter.setPen(QPen(palette().highlight(), 2, Qt::DashLine));
+            painter.drawRect(field.adjusted(4, 4, -4, -4));
+        }
     }
+}
+
+const QPixmap& ArcadeField::ballPixmap() {
+    const qreal ratio = devicePixelRatioF();
+    if (m_ballPixmap.isNull() || m_ballArt != m_ball.picture ||
+        m_ballPixmap.deviceIndependentSize().toSize() != m_ball.rect.size() ||
+        m_ballPixmap.devicePixelRatio() != ratio) {
+        m_ballArt = m_ball.picture;
+        m_ballPixmap = artPixmap(m_ball.picture, m_ball.rect.size(), ratio);
+    }
+    return m_ballPixmap;
 }
 
 void ArcadeField::paintPaddle(QPainter& painter, const Sprite& paddle) {

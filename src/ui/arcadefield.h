@@ -2,6 +2,7 @@
 // The arcade's playing field: paints the ball and the paddle from their twips geometry, scaled
 // to the widget's size and drawn at the screen's own resolution. After each handler of its
 // window it repaints only where the ball or the paddle was or now is.
+#include <QPixmap>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -46,10 +47,14 @@ class ArcadeField : public QWidget {
     /// Repaints what moved since the last paint.
     void refresh();
     void paintPaddle(class QPainter& painter, const Sprite& paddle);
+    /// The ball's picture at its drawn size, made again only when the picture or size changes.
+    const QPixmap& ballPixmap();
 
     QPointer<PlaceDialog> m_dialog;
     Sprite m_ball;
     Sprite m_paddle;
+    QString m_ballArt;
+    QPixmap m_ballPixmap;
     QString m_tilePicture;
     QSize m_tile;
 };
