@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
+#include <algorithm>
 
 #include "art.h"
 #include "leisure/arcadeboard.h"
@@ -89,9 +89,9 @@ void ArcadeField::refresh() {
     const Sprite ball = sprite("P1");
     const Sprite paddle = sprite("C1");
     QRegion dirty;
-    if (!(ball == m_ball))
+    if (ball != m_ball)
         dirty += m_ball.rect.adjusted(-2, -2, 2, 2) | ball.rect.adjusted(-2, -2, 2, 2);
-    if (!(paddle == m_paddle))
+    if (paddle != m_paddle)
         dirty += m_paddle.rect.adjusted(-2, -2, 2, 2) | paddle.rect.adjusted(-2, -2, 2, 2);
     m_ball = ball;
     m_paddle = paddle;
