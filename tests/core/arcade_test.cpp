@@ -115,6 +115,22 @@ TEST(ArcadeLoop, ASideWallTickAtTheFloorLineIsNotALoss) {
     EXPECT_EQ(stepArcade(board), ArcadeEvent::Lost);
 }
 
+TEST(ArcadeLoop, ASideWallTickAtTheTopLeavesTheBallSlidingAlongAboveIt) {
+    // The top test turns the ball whichever way it goes, so once past the top it turns at every
+    // tick: it slides along between 0 and -100, as it can slide along the paddle.
+    ArcadeBoard board;
+    board.ballLeft = 5600;
+    board.ballTop = 100;
+    board.ballDY = -100;
+    EXPECT_EQ(stepArcade(board), ArcadeEvent::SideWall);  // left 5700, top 0: dy kept
+    std::vector<int> tops;
+    for (int tick = 0; tick < 4; ++tick) {
+        EXPECT_EQ(stepArcade(board), ArcadeEvent::TopOrBottom);
+        tops.push_back(board.ballTop);
+    }
+    EXPECT_EQ(tops, (std::vector<int>{-100, 0, -100, 0}));
+}
+
 TEST(ArcadeLoop, TheVelocityStaysWithinSixteenBitsWhenReversed) {
     EXPECT_EQ(reversed(-32768), 32767);
     EXPECT_EQ(reversed(32767), -32767);
