@@ -1,10 +1,11 @@
 // Runs the real game without a player, for bench/run.sh. The game itself takes no options; this
 // separate program starts it exactly as the game's main() does and measures it.
 //   brankor_bench_driver startup       exits once the start-up window has been painted
-//   brankor_bench_driver idle SECONDS  starts a game ("OK" in the start-up window), opens the
-//                                      windows that keep their own timers running, waits, then
+//   brankor_bench_driver idle SECONDS  starts a game ("OK" in the start-up window), waits, then
 //                                      reports the CPU time spent after the main window was first
 //                                      painted and the peak memory, and exits
+//   brankor_bench_driver busy SECONDS  as idle, with the windows that keep timers of their own
+//                                      running open (hacking, the virus, the jokes site)
 //   brankor_bench_driver arcade SECONDS as idle, but with an arcade game running (paddle idle;
 //                                      every play-again question answered Yes) instead of the
 //                                      busy windows
@@ -47,10 +48,11 @@ bool named(QWidget& window, const char* name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The arcade run is an idle run with the arcade playing.
+    // The busy and arcade runs are idle runs with windows of their own open.
     const bool arcade = argc >= 2 && std::strcmp(argv[1], "arcade") == 0;
+    const bool busy = argc >= 2 && std::strcmp(argv[1], "busy") == 0;
     char idleWord[] = "idle";
-    if (arcade) argv[1] = idleWord;
+    if (arcade || busy) argv[1] = idleWord;
     const int seconds = brankor::bench::idleSeconds(argc, argv);
     if (seconds < 0) return 2;
     const bool idle = seconds > 0;
@@ -109,8 +111,9 @@ int main(int argc, char* argv[]) {
                 start->click();
                 return;
             }
-            for (const char* window : kBusyWindows)
-                if (navigator.exists(window)) navigator.show(window, brankor::Modality::Modeless);
+            if (busy)
+                for (const char* window : kBusyWindows)
+                    navigator.show(window, brankor::Modality::Modeless);
         });
     game.start();
     return QApplication::exec();

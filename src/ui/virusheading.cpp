@@ -9,8 +9,13 @@ namespace brankor::ui {
 namespace {
 
 void paintHeading(QLabel& heading, const FrmVirus& virus) {
-    heading.setStyleSheet(virus.headingWhite() ? QStringLiteral("color: #ffffff;")
-                                               : QStringLiteral("color: #ff0000;"));
+    // The palette, not a style sheet: a blink only repaints the heading, and nothing else of
+    // the window is styled again.
+    const QColor colour = virus.headingWhite() ? QColor(0xff, 0xff, 0xff) : QColor(0xff, 0, 0);
+    if (heading.palette().color(QPalette::WindowText) == colour) return;
+    QPalette palette = heading.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    heading.setPalette(palette);
 }
 
 }  // namespace

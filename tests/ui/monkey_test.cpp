@@ -132,6 +132,17 @@ class Monkey : public Random, public FileDialogs {
             expect(part.models.contains(s.*part.field),
                    "the component bought by " + std::string(part.button), s.*part.field);
         expect(s.lblVichod == kNothingOwned || s.lblVichod == "Есть", "lblVichod", s.lblVichod);
+        if (Place* arcade = m_app->navigator().find("frmAr")) {
+            // The ball flies diagonally at 100 twips a tick; the paddle only shrinks, 2 a tick.
+            for (const char* velocity : {"T1", "T2"}) {
+                const std::string& v = (*arcade)[velocity].text;
+                expect(v == "100" || v == "-100", std::string("the arcade's ") + velocity, v);
+            }
+            const std::optional<Twips> paddle = (*arcade)["C1"].geometry;
+            const int width = paddle ? paddle->width : 0;
+            expect(width >= 300 && width <= 1080 && width % 2 == 0, "the arcade's paddle width",
+                   std::to_string(width));
+        }
         for (const HomeLadder& home : homeLadders())
             expect(rungFrom(home.offers, s.*home.field).has_value(),
                    "the flat's rung bought by " + std::string(home.button), s.*home.field);
