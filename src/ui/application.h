@@ -15,8 +15,8 @@ struct ApplicationPorts {
     SystemClock* clock = nullptr;      ///< nullptr: the computer's clock
     Random* random = nullptr;          ///< nullptr: a generator seeded from the clock
     FileDialogs* files = nullptr;      ///< nullptr: the platform's file dialogs
-    RecoveryFile* recovery = nullptr;  ///< nullptr: recovery.brk in the data folder
     std::function<void()> quit;        ///< empty: leave the Qt event loop
+    RecoveryFile* recovery = nullptr;  ///< nullptr: recovery.brk in the data folder
 };
 
 class Application {

@@ -23,6 +23,9 @@ void warn(const QString& problem) {
 
 QtRecoveryFile::QtRecoveryFile() : m_path(recoveryPath()) {
     m_writer.setMaxThreadCount(1);  // one write after another, in the order handed over
+    // The writer thread is started now and kept, so no midnight tick pays for creating it.
+    m_writer.setExpiryTimeout(-1);
+    m_writer.start([] {});
 }
 
 QtRecoveryFile::~QtRecoveryFile() {
