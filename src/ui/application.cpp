@@ -46,7 +46,7 @@ void Application::start() {
 
 void Application::setUpQt() {
     QApplication::setApplicationName(QStringLiteral("Бранкор"));
-    QApplication::setDesktopFileName(QStringLiteral("brankor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.brankor"));
     QApplication::setQuitOnLastWindowClosed(false);
     installTranslations();
     applyStyle();

@@ -44,6 +44,8 @@ class MainWindow : public QMainWindow {
     void advanceTime(std::int64_t ms);
     std::int64_t clockTicks() const { return m_clock.ticks(); }
     std::int64_t lifeTicks() const { return m_life.ticks(); }
+    /// The one timer that wakes the window for its next due tick.
+    const QTimer& tickTimer() const { return m_timer; }
 
   signals:
     void closed();

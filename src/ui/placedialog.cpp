@@ -75,6 +75,7 @@ void PlaceDialog::wire() {
     }
     m_captionOf = pairCaptions(*this);
     sync();
+    hideDecorativePictures(*this);
 }
 
 void PlaceDialog::sync() {
