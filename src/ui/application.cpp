@@ -6,6 +6,7 @@
 
 #include "art.h"
 #include "core/savegame/recovery.h"
+#include "focusframestyle.h"
 
 namespace brankor::ui {
 
@@ -60,7 +61,7 @@ void Application::installTranslations() {
 }
 
 void Application::applyStyle() {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new FocusFrameStyle);
     QApplication::setWindowIcon(artIcon(QStringLiteral("icon")));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(9);

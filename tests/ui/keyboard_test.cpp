@@ -198,5 +198,11 @@ class KeyboardTest : public QObject {
     }
 };
 
-QTEST_MAIN(KeyboardTest)
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::Application::applyStyle();
+    KeyboardTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "keyboard_test.moc"
