@@ -5,6 +5,8 @@
 
 namespace brankor {
 
+class RecoveryFile;
+
 struct Platform {
     MessageBoxes& messages;
     Windows& windows;
@@ -26,6 +28,9 @@ class Game {
     SystemClock& clock() { return m_platform.clock; }
     Random& random() { return m_platform.random; }
     FileDialogs& files() { return m_platform.files; }
+    /// Where the recovery save goes; nullptr when this run keeps none.
+    RecoveryFile* recovery() { return m_recovery; }
+    void setRecovery(RecoveryFile* file) { m_recovery = file; }
 
     /// Shorthands for the message boxes the game shows.
     void tell(std::string title, std::string text, Icon icon = Icon::Exclamation);
@@ -33,6 +38,7 @@ class Game {
 
   private:
     Platform m_platform;
+    RecoveryFile* m_recovery = nullptr;
 };
 
 }  // namespace brankor

@@ -4,6 +4,7 @@
 #include "ladder.h"
 #include "number.h"
 #include "place.h"
+#include "savegame/recovery.h"
 
 namespace brankor {
 namespace {
@@ -68,7 +69,8 @@ std::int16_t withInterest(std::int16_t balance) {
 void clockTick(Game& game) {
     GameState& s = game.state;
     addNumber(s.lblHours, 1);
-    if (s.lblHours == "24") {
+    const bool midnight = s.lblHours == "24";
+    if (midnight) {
         s.BankBalance = withInterest(s.BankBalance);
         if (Place* bank = game.windows().find("frmBank")) showBankBalance(*bank, s.BankBalance);
         addNumber(s.lblMoney, readNumber(s.lblWorkEarn));
@@ -79,10 +81,12 @@ void clockTick(Game& game) {
         s.lblDay = "1";
         addNumber(s.lblMonth, 1);
     }
+    if (midnight) saveRecovery(game);
 }
 
 void die(Game& game) {
     game.state.SkipExitConfirm = 1;
+    removeRecovery(game);
     Windows& windows = game.windows();
     windows.closeAllPlaces();
     windows.close("frmMain");

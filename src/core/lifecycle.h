@@ -7,15 +7,16 @@ namespace brankor {
 inline constexpr int kClockInterval = 1500;
 inline constexpr int kLifeTickInterval = 18000;
 
-/// One tick of `tmrTime`: the hour, and at midnight interest, salary and the next day.
+/// One tick of `tmrTime`: the hour, and at midnight interest, salary, the next day and the
+/// recovery save.
 void clockTick(Game& game);
 
 /// One tick of `Timer1`: decay, death or warning, course fees and progress, promotions, and
 /// the virus counter. Returns false when the player died on this tick.
 bool lifeTick(Game& game);
 
-/// The player's death: the main window goes without a question, every place window first,
-/// and the start-up window comes back.
+/// The player's death: the recovery save is removed, the main window goes without a question,
+/// every place window first, and the start-up window comes back.
 void die(Game& game);
 
 /// The bank's daily interest on `balance`, kept inside the 16-bit range.

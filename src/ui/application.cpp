@@ -5,12 +5,16 @@
 #include <QTranslator>
 
 #include "art.h"
+#include "core/savegame/recovery.h"
 #include "focusframestyle.h"
 
 namespace brankor::ui {
 
 Application::Application(ApplicationPorts ports)
-    : m_navigator(ports.quit ? ports.quit : [] { QCoreApplication::exit(0); }),
+    : m_navigator([this, quit = ports.quit] {
+          saveBeforeLeaving();
+          quit ? quit() : QCoreApplication::exit(0);
+      }),
       m_messages(m_navigator, [this] { m_navigator.refresh(); }),
       m_files(m_navigator) {
     m_game = std::make_unique<Game>(Platform{
@@ -20,7 +24,19 @@ Application::Application(ApplicationPorts ports)
         ports.random ? *ports.random : m_random,
         ports.files ? *ports.files : m_files,
     });
+    m_game->setRecovery(ports.recovery ? ports.recovery : &m_recovery);
     m_navigator.setGame(*m_game);
+    // The desktop session ending, and any way out of the event loop the game did not choose.
+    if (qGuiApp) {
+        const auto leaving = [this] { saveBeforeLeaving(); };
+        QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &m_navigator, leaving);
+        QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, &m_navigator, leaving);
+    }
+}
+
+void Application::saveBeforeLeaving() {
+    saveRecoveryAtClose(*m_game);
+    m_recovery.flush();  // the session may end the process as soon as this returns
 }
 
 Application::~Application() = default;

@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "navigator.h"
 #include "qtports.h"
+#include "qtrecoveryfile.h"
 
 namespace brankor::ui {
 
@@ -15,6 +16,7 @@ struct ApplicationPorts {
     Random* random = nullptr;          ///< nullptr: a generator seeded from the clock
     FileDialogs* files = nullptr;      ///< nullptr: the platform's file dialogs
     std::function<void()> quit;        ///< empty: leave the Qt event loop
+    RecoveryFile* recovery = nullptr;  ///< nullptr: recovery.brk in the data folder
 };
 
 class Application {
@@ -36,6 +38,10 @@ class Application {
     static void installTranslations();
 
   private:
+    /// Every way out but a death saves the game in play first.
+    void saveBeforeLeaving();
+
+    QtRecoveryFile m_recovery;  // outlives the game, so the last write completes
     Navigator m_navigator;
     QtMessageBoxes m_messages;
     QtSystemClock m_clock;

@@ -13,6 +13,7 @@
 #include "core/lifecycle.h"
 #include "core/mainwindow.h"
 #include "core/navigation.h"
+#include "core/savegame/recovery.h"
 #include "core/savegame/savegamemenu.h"
 #include "navigator.h"
 #include "qtsavedgamefiles.h"
@@ -74,6 +75,11 @@ void MainWindow::buildMenus() {
         QtSavedGameFiles disk;
         menuLoad(game, disk);
     });
+    // Enabled while there is a recovery save, looked at whenever the menu opens.
+    QAction* restore = addItem(file, QStringLiteral("&Восстановить игру"), "Restore", menuRestore);
+    const auto followFile = [this, restore] { restore->setEnabled(canRestore(m_game)); };
+    connect(file, &QMenu::aboutToShow, this, followFile);
+    followFile();
     file->addSeparator();
     addItem(file, QStringLiteral("&Выход"), "Exit", menuExit);
 

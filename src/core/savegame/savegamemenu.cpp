@@ -1,5 +1,6 @@
 #include "savegamemenu.h"
 
+#include "recovery.h"
 #include "savedgame.h"
 
 namespace brankor {
@@ -32,6 +33,17 @@ void loadFailed(Game& game, std::string_view reason) {
     game.tell(kLoadFailedTitle, kLoadFailedText + std::string(reason), Icon::Information);
 }
 
+// One byte past the limit is enough to tell a file that is too big.
+constexpr std::size_t kReadLimit = kSavedGameMaxBytes + 1;
+
+/// Replaces the game by the one in `file`, checked whole before anything changes.
+void load(Game& game, const FileContents& file) {
+    if (file.error != FileError::None) return loadFailed(game, describe(file.error));
+    const Outcome<SavedGame> record = parseSavedGame(file.bytes);
+    if (!record) return loadFailed(game, record.reason());
+    applySavedGame(game.state, record.value());
+}
+
 }  // namespace
 
 void menuSave(Game& game, SavedGameFiles& files) {
@@ -46,12 +58,12 @@ void menuSave(Game& game, SavedGameFiles& files) {
 void menuLoad(Game& game, SavedGameFiles& files) {
     const std::optional<std::string> path = game.files().choose(FileDialogKind::Open);
     if (!path) return loadFailed(game, kCancelled);
-    // One byte past the limit is enough to tell a file that is too big.
-    const FileContents file = files.read(*path, kSavedGameMaxBytes + 1);
-    if (file.error != FileError::None) return loadFailed(game, describe(file.error));
-    const Outcome<SavedGame> record = parseSavedGame(file.bytes);
-    if (!record) return loadFailed(game, record.reason());
-    applySavedGame(game.state, record.value());
+    load(game, files.read(*path, kReadLimit));
+}
+
+void menuRestore(Game& game) {
+    RecoveryFile* recovery = game.recovery();
+    load(game, recovery ? recovery->read(kReadLimit) : FileContents{FileError::NotFound, {}});
 }
 
 }  // namespace brankor

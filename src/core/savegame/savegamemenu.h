@@ -1,5 +1,5 @@
 #pragma once
-// The main window's "&Сохранить игру" and "За&грузить игру".
+// The main window's "&Сохранить игру", "За&грузить игру" and "&Восстановить игру".
 #include "core/game.h"
 #include "savedgamefiles.h"
 
@@ -17,5 +17,8 @@ void menuSave(Game& game, SavedGameFiles& files);
 /// Replaces the game by the one in a file chosen in the open dialog. The whole file is checked
 /// first: any failure shows one information box and changes nothing.
 void menuLoad(Game& game, SavedGameFiles& files);
+
+/// Replaces the game by the recovery save, exactly as menuLoad loads a chosen file.
+void menuRestore(Game& game);
 
 }  // namespace brankor

@@ -1,0 +1,30 @@
+#include "recovery.h"
+
+#include "core/game.h"
+#include "savedgame.h"
+
+namespace brankor {
+
+void saveRecovery(Game& game) {
+    RecoveryFile* file = game.recovery();
+    if (!file) return;
+    Outcome<std::string> bytes = encodeSavedGame(game.state);
+    if (!bytes) return file->log("the game cannot be saved: " + bytes.reason());
+    file->write(std::move(bytes.value()));
+}
+
+void saveRecoveryAtClose(Game& game) {
+    // The main window lives from the start-up window's "OK" to the death.
+    if (game.windows().isOpen("frmMain")) saveRecovery(game);
+}
+
+void removeRecovery(Game& game) {
+    if (RecoveryFile* file = game.recovery()) file->remove();
+}
+
+bool canRestore(Game& game) {
+    RecoveryFile* file = game.recovery();
+    return file && file->exists();
+}
+
+}  // namespace brankor
