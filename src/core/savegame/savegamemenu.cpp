@@ -52,6 +52,7 @@ void menuLoad(Game& game, SavedGameFiles& files) {
     const Outcome<SavedGame> record = parseSavedGame(file.bytes);
     if (!record) return loadFailed(game, record.reason());
     applySavedGame(game.state, record.value());
+    game.diary.start(game.state);
 }
 
 }  // namespace brankor
