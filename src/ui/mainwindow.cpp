@@ -14,6 +14,7 @@
 #include "core/mainwindow.h"
 #include "core/navigation.h"
 #include "core/savegame/savegamemenu.h"
+#include "diarywindow.h"
 #include "navigator.h"
 #include "qtsavedgamefiles.h"
 #include "statuspanel.h"
@@ -82,6 +83,9 @@ void MainWindow::buildMenus() {
     addItem(help, QStringLiteral("П&одробная справка"), "BigHelp", menuBigHelp);
     addItem(help, QStringLiteral("Ко&роткая справка"), "SmallHelp", menuSmallHelp);
     help->addSeparator();
+    QAction* diary = help->addAction(QStringLiteral("&Дневник"));
+    diary->setObjectName(QStringLiteral("Diary"));
+    connect(diary, &QAction::triggered, this, &MainWindow::openDiary);
     addItem(help, QStringLiteral("О программе"), "AboutPr", menuAbout);
 }
 
@@ -118,6 +122,17 @@ QWidget* MainWindow::buildPlaceButtons() {
     return row;
 }
 
+void MainWindow::openDiary() {
+    if (!m_diary) m_diary = new DiaryWindow(m_game, m_unload, this);
+    m_diary->show();
+    m_diary->raise();
+    m_diary->activateWindow();
+}
+
+DiaryWindow* MainWindow::diary() const {
+    return m_diary;
+}
+
 void MainWindow::act(const std::function<void()>& rule) {
     UnloadGuard::Handling handling(m_unload);
     rule();
@@ -152,6 +167,7 @@ void MainWindow::runDueTicks() {
     m_life.poll(now);
     if (m_closed) return;
     m_navigator.refresh();
+    if (m_diary) m_diary->refresh();
     armTimer();
 }
 

@@ -1,0 +1,141 @@
+#include "diarywindow.h"
+
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "diarychart.h"
+#include "diarytable.h"
+
+namespace brankor::ui {
+
+DiaryWindow::DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow)
+    : QDialog(mainWindow), m_game(game), m_mainGuard(mainGuard) {
+    setObjectName(QStringLiteral("frmDiary"));
+    setWindowTitle(QStringLiteral("Дневник"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setSizeGripEnabled(true);
+    resize(760, 600);
+
+    m_chart = new DiaryChart;
+    m_chartView = new QChartView(m_chart);
+    m_chartView->setObjectName(QStringLiteral("chtLife"));
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setAccessibleName(
+        QStringLiteral("График: деньги, счёт в банке, настроение и сытость по дням"));
+    m_chartView->setMinimumSize(420, 280);
+
+    m_table = new DiaryTable(game, this);
+    m_tableView = new QTableView;
+    m_tableView->setObjectName(QStringLiteral("tblLife"));
+    m_tableView->setModel(m_table);
+    m_tableView->setAccessibleName(
+        QStringLiteral("Таблица: деньги, счёт в банке, настроение и сытость по дням"));
+    m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tableView->setAlternatingRowColors(true);
+    m_tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_tableView->verticalHeader()->setDefaultSectionSize(22);
+
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("tabDiary"));
+    tabs->addTab(m_chartView, QStringLiteral("&График"));
+    tabs->addTab(m_tableView, QStringLiteral("&Таблица"));
+
+    auto* eventsCaption = new QLabel(QStringLiteral("&События:"));
+    eventsCaption->setObjectName(QStringLiteral("lblEvents"));
+    m_events = new QListWidget;
+    m_events->setObjectName(QStringLiteral("lstEvents"));
+    m_events->setAccessibleName(QStringLiteral("События"));
+    m_events->setMaximumHeight(130);
+    eventsCaption->setBuddy(m_events);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* save =
+        buttons->addButton(QStringLiteral("Сохранить картинку…"), QDialogButtonBox::ActionRole);
+    save->setObjectName(QStringLiteral("cmdSavePicture"));
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setText(QStringLiteral("Закрыть"));
+    for (QPushButton* button : {save, close}) button->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, &DiaryWindow::savePicture);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs, 1);
+    layout->addWidget(eventsCaption);
+    layout->addWidget(m_events);
+    layout->addWidget(buttons);
+    refresh();
+}
+
+void DiaryWindow::refresh() {
+    const GameState& s = m_game.state;
+    const QString now =
+        QStringLiteral("%1 %2 %3")
+            .arg(m_game.diary.revision())
+            .arg(QString::fromStdString(Diary::dateOf(s)), QString::fromStdString(s.lblHours));
+    if (now == m_shown) return;
+    m_shown = now;
+    m_chart->show(m_game);
+    m_table->reload();
+    showEvents();
+}
+
+void DiaryWindow::showEvents() {
+    const auto& events = m_game.diary.events();
+    // New events are added below the ones listed, so the line a reader is on stays put.
+    const bool sameHistory =
+        m_eventsShown != 0 && events.size() >= m_eventsShown && events.front() == m_firstEvent;
+    if (sameHistory && events.size() == m_eventsShown) return;
+    if (!sameHistory) {
+        m_events->clear();
+        m_eventsShown = 0;
+    }
+    if (events.empty()) {
+        m_events->addItem(QStringLiteral("Пока ничего не случилось."));
+        return;
+    }
+    m_firstEvent = events.front();
+    for (auto e = events.begin() + static_cast<std::ptrdiff_t>(m_eventsShown); e != events.end();
+         ++e)
+        m_events->addItem(QStringLiteral("%1, %2 ч — %3")
+                              .arg(QString::fromStdString(e->date), QString::fromStdString(e->hour),
+                                   QString::fromStdString(e->text)));
+    m_eventsShown = events.size();
+    m_events->scrollToBottom();
+}
+
+bool DiaryWindow::writePicture(const QString& path) const {
+    const QPixmap picture = m_chartView->grab();
+    return !picture.isNull() && picture.save(path, "PNG");
+}
+
+void DiaryWindow::savePicture() {
+    // A death while the dialog is open closes the main window, and this one with it: both stay
+    // until the dialog has gone.
+    UnloadGuard::Handling handling(m_mainGuard);
+    QPointer<QFileDialog> dialog =
+        new QFileDialog(this, QStringLiteral("Сохранить картинку"), QStringLiteral("Дневник.png"),
+                        QStringLiteral("Картинка PNG (*.png)"));
+    const auto release = qScopeGuard([&dialog] { delete dialog.data(); });
+    dialog->setObjectName(QStringLiteral("pictureDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("png"));
+    if (dialog->exec() != QDialog::Accepted || !dialog || dialog->selectedFiles().isEmpty()) return;
+    const QString path = dialog->selectedFiles().front();
+    if (!writePicture(path))
+        m_game.tell("Дневник", "Не удалось сохранить картинку в файл " + path.toStdString(),
+                    Icon::Error);
+}
+
+}  // namespace brankor::ui

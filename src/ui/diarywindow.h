@@ -1,0 +1,52 @@
+#pragma once
+// "Дневник": the player's life as a chart and as a table, the events under them, and the chart
+// saved as a picture. A plain window of its own, open beside the game; it costs nothing once
+// closed (it is deleted) and redraws at most once a game hour while open.
+#include <QDialog>
+
+#include "core/game.h"
+#include "unloadguard.h"
+
+class QChartView;
+class QListWidget;
+class QTableView;
+class QTabWidget;
+
+namespace brankor::ui {
+
+class DiaryChart;
+class DiaryTable;
+
+class DiaryWindow : public QDialog {
+    Q_OBJECT
+  public:
+    /// `mainGuard` keeps the main window (and so this window) alive while the file dialog is open.
+    DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow);
+
+    /// Brings the chart, the table and the events up to date, unless nothing has changed since
+    /// the last time (same game hour, nothing new in the diary).
+    void refresh();
+    /// Asks for a file name and writes the chart there as PNG.
+    void savePicture();
+    /// Writes the chart as PNG to `path`; false when it could not be written.
+    bool writePicture(const QString& path) const;
+
+    DiaryChart* chart() const { return m_chart; }
+
+  private:
+    void showEvents();
+
+    Game& m_game;
+    UnloadGuard& m_mainGuard;
+    DiaryChart* m_chart = nullptr;
+    QChartView* m_chartView = nullptr;
+    DiaryTable* m_table = nullptr;
+    QTableView* m_tableView = nullptr;
+    QListWidget* m_events = nullptr;
+    QString m_shown;  ///< what the last refresh drew: the diary's revision and the game hour
+    /// The events listed: how many, and the first of them (another first is another history).
+    std::size_t m_eventsShown = 0;
+    DiaryEvent m_firstEvent;
+};
+
+}  // namespace brankor::ui
