@@ -22,7 +22,10 @@ DiaryWindow::DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow
     : QDialog(mainWindow), m_game(game), m_mainGuard(mainGuard) {
     setObjectName(QStringLiteral("frmDiary"));
     setWindowTitle(QStringLiteral("Дневник"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    connect(this, &QDialog::finished, this, [this] {
+        if (m_pictureDialog) m_pictureDialog->reject();
+        m_unload.unload();
+    });
     setModal(false);
     setSizeGripEnabled(true);
     resize(760, 600);
@@ -121,10 +124,11 @@ bool DiaryWindow::writePicture(const QString& path) const {
 }
 
 void DiaryWindow::savePicture() {
-    // A death while the dialog is open closes the main window, and this one with it: both stay
-    // until the dialog has gone.
-    UnloadGuard::Handling handling(m_mainGuard);
-    QPointer<QFileDialog> dialog =
+    // A death while the dialog is open closes the main window, and this one and the dialog with
+    // it: both windows stay until the dialog has gone.
+    UnloadGuard::Handling mainHandling(m_mainGuard);
+    UnloadGuard::Handling handling(m_unload);
+    QPointer<QFileDialog> dialog = m_pictureDialog =
         new QFileDialog(this, QStringLiteral("Сохранить картинку"), QStringLiteral("Дневник.png"),
                         QStringLiteral("Картинка PNG (*.png)"));
     const auto release = qScopeGuard([&dialog] { delete dialog.data(); });

@@ -1,13 +1,16 @@
 #pragma once
 // "Дневник": the player's life as a chart and as a table, the events under them, and the chart
 // saved as a picture. A plain window of its own, open beside the game; it costs nothing once
-// closed (it is deleted) and redraws at most once a game hour while open.
+// closed (it is deleted, once its own handlers have returned) and redraws at most once a game
+// hour while open. Closing it also closes its file dialog.
 #include <QDialog>
+#include <QPointer>
 
 #include "core/game.h"
 #include "unloadguard.h"
 
 class QChartView;
+class QFileDialog;
 class QListWidget;
 class QTableView;
 class QTabWidget;
@@ -32,6 +35,8 @@ class DiaryWindow : public QDialog {
     bool writePicture(const QString& path) const;
 
     DiaryChart* chart() const { return m_chart; }
+    /// Closed, and going as soon as its handlers have returned.
+    bool unloading() const { return m_unload.unloading(); }
 
   private:
     void showEvents();
@@ -43,6 +48,8 @@ class DiaryWindow : public QDialog {
     DiaryTable* m_table = nullptr;
     QTableView* m_tableView = nullptr;
     QListWidget* m_events = nullptr;
+    QPointer<QFileDialog> m_pictureDialog;
+    UnloadGuard m_unload{*this};
     QString m_shown;  ///< what the last refresh drew: the diary's revision and the game hour
     /// The events listed: how many, and the first of them (another first is another history).
     std::size_t m_eventsShown = 0;

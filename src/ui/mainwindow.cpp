@@ -123,7 +123,7 @@ QWidget* MainWindow::buildPlaceButtons() {
 }
 
 void MainWindow::openDiary() {
-    if (!m_diary) m_diary = new DiaryWindow(m_game, m_unload, this);
+    if (!m_diary || m_diary->unloading()) m_diary = new DiaryWindow(m_game, m_unload, this);
     m_diary->show();
     m_diary->raise();
     m_diary->activateWindow();
@@ -192,6 +192,7 @@ bool MainWindow::tryClose() {
     if (m_closed) return true;  // the player died while the question was open
     m_closed = true;
     stopTime();
+    if (m_diary) m_diary->close();  // the diary goes with its game
     hide();
     emit closed();
     return true;

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include "core/lifecycle.h"
 #include "ui/diarychart.h"
 #include "ui/diarywindow.h"
 #include "uitestsupport.h"
@@ -114,10 +115,16 @@ class DiaryTest : public QObject {
         QCOMPARE(table->currentIndex().row(), 1);
         QCOMPARE(cell(table, 3, 0), QStringLiteral("13/05/26"));
 
-        // Closing the window deletes it; the game goes on without it.
-        diary->close();
+        // Closing the window deletes it; the menu at once after it opens a new one.
+        QPointer<ui::DiaryWindow> closed = diary;
+        QTest::keyClick(diary, Qt::Key_Escape);
+        ui::DiaryWindow* again = openDiary(g);
+        QVERIFY(again && again != closed && again->isVisible());
+        QTRY_VERIFY(!closed);
+        QCOMPARE(again->findChild<QTableView*>(QStringLiteral("tblLife"))->model()->rowCount(), 5);
+        again->close();
         QTRY_VERIFY(!g.main()->diary());
-        play(g, 1);
+        play(g, 1);  // the game goes on without it
     }
 
     void eventsAreListedAndTheChartIsSavedAsAPicture() {
@@ -180,6 +187,24 @@ class DiaryTest : public QObject {
         QVERIFY(g.app.game().diary.events().empty());
         diary = openDiary(g);
         QCOMPARE(diary->chart()->lines()[0]->count(), 1);
+    }
+
+    void aDeathWhileThePictureDialogIsOpenTakesTheDialogAndTheDiaryAlong() {
+        UiGame g;
+        g.startGame();
+        QPointer<ui::DiaryWindow> diary = openDiary(g);
+        QPointer<QFileDialog> dialog;
+        soon([&] {
+            dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            g.state().lblHungry = "-40";
+            g.main()->advanceTime(kLifeTickInterval);
+        });
+        QTest::mouseClick(diary->findChild<QPushButton*>(QStringLiteral("cmdSavePicture")),
+                          Qt::LeftButton);
+        QVERIFY(!g.main());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!diary && !dialog);
+        QVERIFY(g.nav().dialog("frmFirst")->isVisible());
     }
 };
 
