@@ -1,5 +1,6 @@
 #include "accessiblelabels.h"
 
+#include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -34,7 +35,36 @@ QWidget* leftNeighbour(QLayout& layout, QWidget* widget) {
     return nullptr;
 }
 
+/// What a screen reader is told of a decorative picture: that it is not there to be read.
+class DecorativePicture : public QAccessibleWidget {
+  public:
+    explicit DecorativePicture(QWidget* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface* decorativePictures(const QString& className, QObject* object) {
+    if (className != QLatin1String("QLabel") || !object) return nullptr;
+    if (!object->property("decorative").toBool()) return nullptr;
+    return new DecorativePicture(static_cast<QWidget*>(object));
+}
+
 }  // namespace
+
+void hideDecorativePictures(QWidget& root) {
+    static const bool installed = (QAccessible::installFactory(decorativePictures), true);
+    (void)installed;
+    for (QLabel* picture : root.findChildren<QLabel*>()) {
+        if (picture->pixmap().isNull() || !picture->accessibleName().isEmpty() ||
+            !picture->toolTip().isEmpty())
+            continue;
+        picture->setProperty("decorative", true);
+    }
+}
 
 QHash<QLabel*, QLabel*> pairCaptions(QWidget& root) {
     QHash<QLabel*, QLabel*> pairs;

@@ -16,4 +16,8 @@ QHash<QLabel*, QLabel*> pairCaptions(QWidget& root);
 /// Names `value` for a screen reader after its caption and its present text.
 void nameAfterCaption(QLabel& value, const QLabel& caption);
 
+/// A picture that only decorates (no accessible name, no tooltip) is hidden from screen readers.
+/// Pictures that tell something carry an accessible name instead.
+void hideDecorativePictures(QWidget& root);
+
 }  // namespace brankor::ui

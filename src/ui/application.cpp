@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "art.h"
+#include "focusframestyle.h"
 
 namespace brankor::ui {
 
@@ -30,7 +31,7 @@ void Application::start() {
 
 void Application::setUpQt() {
     QApplication::setApplicationName(QStringLiteral("Бранкор"));
-    QApplication::setDesktopFileName(QStringLiteral("brankor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.brankor"));
     QApplication::setQuitOnLastWindowClosed(false);
     installTranslations();
     applyStyle();
@@ -44,7 +45,7 @@ void Application::installTranslations() {
 }
 
 void Application::applyStyle() {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new FocusFrameStyle);
     QApplication::setWindowIcon(artIcon(QStringLiteral("icon")));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(9);

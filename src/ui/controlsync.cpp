@@ -78,15 +78,6 @@ void applyControl(QWidget& widget, const Control& control) {
     if (widget.isHidden() == control.visible) widget.setVisible(control.visible);
 }
 
-void syncControls(QWidget& root, const Place& place) {
-    for (const auto& [name, control] : place.controls()) {
-        const QString objectName = QString::fromStdString(name);
-        QWidget* widget =
-            root.objectName() == objectName ? &root : root.findChild<QWidget*>(objectName);
-        if (widget && widget != &root) applyControl(*widget, control);
-    }
-}
-
 QString widgetText(const QWidget& widget) {
     if (auto* line = qobject_cast<const QLineEdit*>(&widget)) return line->text();
     if (auto* plain = qobject_cast<const QPlainTextEdit*>(&widget)) return plain->toPlainText();

@@ -9,9 +9,6 @@ namespace brankor::ui {
 /// Applies one control's state to the widget of the same name.
 void applyControl(QWidget& widget, const Control& control);
 
-/// Applies every control of `place` to the widget of the same name under `root`.
-void syncControls(QWidget& root, const Place& place);
-
 /// The text a widget shows, or holds when it is a text box (for reading back what was typed).
 QString widgetText(const QWidget& widget);
 

@@ -49,6 +49,8 @@ class MainWindow : public QMainWindow {
     void openDiary();
     DiaryWindow* diary() const;
     std::int64_t lifeTicks() const { return m_life.ticks(); }
+    /// The one timer that wakes the window for its next due tick.
+    const QTimer& tickTimer() const { return m_timer; }
 
   signals:
     void closed();

@@ -75,11 +75,21 @@ void PlaceDialog::wire() {
     }
     m_captionOf = pairCaptions(*this);
     sync();
+    hideDecorativePictures(*this);
 }
 
 void PlaceDialog::sync() {
     m_syncing = true;
-    syncControls(*this, *m_place);
+    for (const auto& [name, control] : m_place->controls()) {
+        auto shown = m_shown.find(name);
+        if (shown == m_shown.end()) {
+            QWidget* widget = findChild<QWidget*>(QString::fromStdString(name));
+            shown = m_shown.emplace(name, Shown{widget, std::nullopt}).first;
+        }
+        if (!shown->second.widget || shown->second.control == control) continue;
+        applyControl(*shown->second.widget, control);
+        shown->second.control = control;
+    }
     for (const auto& [name, timer] : m_place->timers()) {
         QTimer* qtimer = m_timers.value(QString::fromStdString(name));
         if (!qtimer) continue;

@@ -5,9 +5,12 @@
 #include <QDialog>
 #include <QHash>
 #include <QMap>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 
 #include "core/place.h"
 #include "unloadguard.h"
@@ -57,6 +60,12 @@ class PlaceDialog : public QDialog {
     std::unique_ptr<Place> m_place;
     QMap<QString, QTimer*> m_timers;
     QHash<QLabel*, QLabel*> m_captionOf;
+    /// Each control's widget, and the state last shown in it: a sync touches only what changed.
+    struct Shown {
+        QPointer<QWidget> widget;
+        std::optional<Control> control;
+    };
+    std::map<std::string, Shown> m_shown;
     /// Brings the offer of `control` up unless it is what the last pointer move or focus move
     /// showed: a press by one means must act on what that means points at.
     void pointAt(const QString& control, bool byFocus);

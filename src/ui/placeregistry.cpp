@@ -9,6 +9,7 @@
 #include "core/bank.h"
 #include "core/help.h"
 #include "core/startwindows.h"
+#include "leisure/arcade.h"
 #include "leisure/hobby.h"
 #include "leisure/madfish.h"
 #include "leisure/party.h"
@@ -18,6 +19,7 @@
 #include "life/shop.h"
 #include "life/study.h"
 #include "life/work.h"
+#include "ui_frmar.h"
 #include "ui_frmbank.h"
 #include "ui_frmcomputer.h"
 #include "ui_frmfirst.h"
@@ -77,6 +79,7 @@ const std::map<std::string, PlaceKind>& placeKinds() {
         {"frmParty", designedPlace<FrmParty, Ui::frmParty>()},
         {"frmRuletka", designedPlace<FrmRuletka, Ui::frmRuletka>()},
         {"frmRuletka2", designedPlace<FrmRuletka2, Ui::frmRuletka2>()},
+        {"frmAr", designedPlace<FrmAr, Ui::frmAr>()},
     };
     return kinds;
 }

@@ -50,6 +50,28 @@ TEST(FlatPurchase, OneDollarStillBuysTheCottageAndTheTopDisablesTheButton) {
     EXPECT_TRUE(f["cmdBuyBath"].enabled && f["cmdBuyMebel"].enabled);
 }
 
+// Each whole ladder bought from a new game costs the sum of its six prices; the mood
+// rises 4 per flat and 1 per other step.
+TEST(FlatPurchase, EachWholeLadderCostsTheSumOfItsPrices) {
+    const std::pair<const char*, int> ladders[] = {
+        {"cmdBuyFlat", 20 + 30 + 45 + 60 + 75 + 150},
+        {"cmdBuyBath", 5 + 15 + 20 + 35 + 45 + 60},
+        {"cmdBuyKitchen", 10 + 20 + 25 + 40 + 50 + 65},
+        {"cmdBuyMebel", 15 + 25 + 30 + 40 + 55 + 70},
+    };
+    Flat f;
+    f.state().lblMoney = "10000";
+    f.open();
+    int money = 10000;
+    for (const auto& [button, cost] : ladders) {
+        for (int step = 0; step < 8 && f[button].enabled; ++step) f.buy(button);
+        EXPECT_EQ(f.state().lblMoney, std::to_string(money -= cost)) << button;
+    }
+    const GameState& s = f.state();
+    EXPECT_EQ(s.lblRoom + s.lblBath + s.lblKitchen + s.lblSMebel, "7Бол.бассейнКомфортнаяОфисная");
+    EXPECT_EQ(s.lblHappyness, std::to_string(30 + 6 * 4 + 3 * 6));
+}
+
 TEST(FlatPictures, HoverShowsOnlyThatButtonsPictureAndTheBareWindowTheGeneralOne) {
     const std::pair<const char*, Names> steps[] = {
         {"cmdBuyBath", {"imgBath"}},

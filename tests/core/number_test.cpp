@@ -5,20 +5,11 @@
 using namespace brankor;
 
 TEST(NumberRule, ReadsTheLongestLeadingDecimalNumber) {
-    EXPECT_EQ(readNumber("OK"), 0);
-    EXPECT_EQ(readNumber("Пока нет"), 0);
-    EXPECT_EQ(readNumber(""), 0);
-    EXPECT_EQ(readNumber("8 уровень"), 8);
-    EXPECT_EQ(readNumber("-12"), -12);
-    EXPECT_EQ(readNumber("  42abc"), 42);
-    EXPECT_EQ(readNumber("+7"), 7);
-    EXPECT_DOUBLE_EQ(readNumber("1.5"), 1.5);
-    EXPECT_DOUBLE_EQ(readNumber(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(readNumber("3."), 3.0);
-    EXPECT_EQ(readNumber("-"), 0);
-    EXPECT_EQ(readNumber("."), 0);
-    EXPECT_EQ(readNumber("1e3"), 1);  // no exponents: the prefix stops at "e"
-    EXPECT_EQ(readNumber("05"), 5);
+    const std::pair<const char*, double> cases[] = {
+        {"OK", 0},       {"Пока нет", 0}, {"", 0},      {"8 уровень", 8}, {"-12", -12},
+        {"  42abc", 42}, {"+7", 7},       {"1.5", 1.5}, {".5", 0.5},      {"3.", 3},
+        {"-", 0},        {".", 0},        {"1e3", 1},   {"05", 5}};  // no exponents: "1e3" reads 1
+    for (const auto& [text, number] : cases) EXPECT_DOUBLE_EQ(readNumber(text), number) << text;
 }
 
 TEST(NumberRule, WritesPlainDecimalText) {

@@ -105,7 +105,8 @@ TEST(ShopCars, TheWholeMoneyBuysTheNextCarUpToTheMercedes) {
     EXPECT_EQ(s.state().lblCar + " " + s.money(), "Девятка21093 0");
     s.state().lblMoney = "1000";
     for (int car = 3; car <= 5; ++car) s.buy("cmdCar");
-    EXPECT_EQ(s.state().lblCar, "Mercedes");
+    EXPECT_EQ(s.state().lblCar + " " + s.money(),
+              "Mercedes " + std::to_string(1000 - 70 - 80 - 200));
     s.hover("cmdCar");
     EXPECT_EQ(s["imgCCar"].picture, "carshop");
     EXPECT_FALSE(s["cmdCar"].enabled);

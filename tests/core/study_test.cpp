@@ -36,8 +36,11 @@ TEST(Study, WithoutMoneyEveryCourseRefusesWithItsOwnTextButLeavingStillWorks) {
 TEST(Study, EnrolLeaveAndEnrolAgainInOneVisitThenTheClockTeaches) {
     Study g;
     g.open();
+    g.click("cmdSchool");
+    g.click("cmdEnglish");
     for (int click = 0; click < 3; ++click) g.click("cmdComp");
     EXPECT_EQ(g.state().lblCComputer + " " + g.state().lblCCost, "Курсы 8");
+    EXPECT_EQ(g.state().lblSCost + " " + g.state().lblECost, "6 8");  // the price per game day
     lifeTick(g.game);
     EXPECT_EQ(g.state().lblCom, "1");
     g.open();  // the next visit shows the course as enrolled

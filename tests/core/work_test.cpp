@@ -110,15 +110,22 @@ Texts holding(Work& w) {
 
 }  // namespace
 
-// A new player qualifies only for the loader; every job takes a player at its rungs, one rung
-// below any of them refuses, and a value on no ladder passes only "or better".
-TEST(JobRequirements, EachRequirementHoldsAtItsRungAndFailsOneBelow) {
+// A new player qualifies only for the loader; every job takes a player at its rungs and above,
+// one rung below any of them refuses, and a value on no ladder passes only "or better".
+TEST(JobRequirements, EachRequirementHoldsAtItsRungAndAboveAndFailsOneBelow) {
     for (const Job& job : jobs()) {
         TestGame g;
         EXPECT_EQ(qualifies(g.state(), job), job.button == "cmdWGruschik") << job.button;
         meet(g.state(), job.button);
         EXPECT_TRUE(qualifies(g.state(), job)) << job.button;
     }
+    // Above the rung: the president's player, with the administrator's printer and scanner,
+    // is better than every other job asks and qualifies for all of them.
+    TestGame top;
+    meet(top.state(), "cmdWPresident");
+    top.state().lblPrinter = "Лазерный";
+    top.state().lblSkaner = "Планшетный";
+    for (const Job& job : jobs()) EXPECT_TRUE(qualifies(top.state(), job)) << job.button;
     for (const Boundary& b : kBoundaries) {
         SCOPED_TRACE(std::string(b.job) + " " + b.field);
         TestGame g;
@@ -166,9 +173,6 @@ TEST(Work, AKeyboardClickBeforeAnyHoverIsJudgedAndTheBareWindowClickEmptiesTheSe
 // and the salary the clock pays at midnight; the president's job ends the game, yet stays.
 TEST(Work, HiringWritesTheJobAndTheSalaryTheClockPays) {
     const std::tuple<const char*, Message, Texts> hires[] = {
-        {"cmdWGruschik",
-         {"Вы грузчик.", "Вы теперь грузчик. Ваша зарплата 10 $.", Icon::None},
-         {"Грузчик", "Грузчик", "10", "Грузчик"}},
         {"cmdWHakker",
          {"Вы хакер.", "Вы теперь хакер. Ваша зарплата 50 $.", Icon::None},
          {"хакер", "хакер", "50", "Хакер"}},
@@ -191,6 +195,21 @@ TEST(Work, HiringWritesTheJobAndTheSalaryTheClockPays) {
         EXPECT_EQ(holding(w), held);
         EXPECT_EQ(w.state().lblMoney, std::to_string(170 + std::stoi(held[2])));
     }
+}
+
+// The nine salaries, from the loader's 10 $ to the president's 70 $, each the one its hiring
+// box promises.
+TEST(Work, EveryJobPaysTheSalaryItsHiringBoxPromises) {
+    std::string salaries;
+    for (const Job& job : jobs()) {
+        Work w;
+        meet(w.state(), job.button);
+        w.open();
+        w.buy(std::string(job.button));
+        salaries += w.state().lblWorkEarn + " ";
+        EXPECT_TRUE(w.lastBox().text.ends_with(" " + w.state().lblWorkEarn + " $.")) << job.button;
+    }
+    EXPECT_EQ(salaries, "10 20 25 30 35 40 50 55 70 ");
 }
 
 TEST(Work, APresidentShortOfOneFishIsRefusedWithTheMercedesAndTheFish) {

@@ -9,6 +9,7 @@
 #include <QtWidgets>
 #include <random>
 
+#include "computer/computerladders.h"
 #include "core/ladder.h"
 #include "core/lifecycle.h"
 #include "fakes/fakes.h"
@@ -27,8 +28,9 @@ constexpr int kSecondsPerSeed = 25;
 const QStringList kTexts =
     QStringLiteral("|0|5|-5|170|32767|32768|-32768|1e5|2,5|abc|деньги|99999999999999999999")
         .split('|');
-const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab,
-                         Qt::Key_Down,   Qt::Key_A,     Qt::Key_5,      Qt::Key_Backspace};
+const Qt::Key kKeys[] = {Qt::Key_Return,  Qt::Key_Space, Qt::Key_Escape,   Qt::Key_Tab,
+                         Qt::Key_Backtab, Qt::Key_Down,  Qt::Key_Left,     Qt::Key_Right,
+                         Qt::Key_A,       Qt::Key_5,     Qt::Key_Backspace};
 /// Game time in one step: an hour (1500 ms), six hours, a life tick, two, a week of them.
 const std::int64_t kTimeSteps[] = {1500, 1500, 9000, 18000, 36000, 36000, 7 * 36000};
 /// The 16-bit counters: none may go below zero, which is also where a wrap past 32767 lands.
@@ -42,7 +44,11 @@ const std::tuple<const char*, std::string GameState::*, const Ladder& (*)()> kLa
     {"lblStatus", &GameState::lblStatus, statusLadder},
     {"lblEnglish", &GameState::lblEnglish, englishLadder},
     {"lblEduncation", &GameState::lblEduncation, educationLadder},
-    {"lblClothes", &GameState::lblClothes, clothesLadder}};
+    {"lblClothes", &GameState::lblClothes, clothesLadder},
+    {"lblSystem", &GameState::lblSystem, systems},
+    {"lblProgram", &GameState::lblProgram, languages},
+    {"lblGraph", &GameState::lblGraph, editors},
+    {"lblAntvirus", &GameState::lblAntvirus, antiviruses}};
 
 bool unusable(QWidget* w) {
     return !w->isVisible() || !w->isEnabled() || qobject_cast<QMenuBar*>(w);
@@ -81,8 +87,10 @@ class Monkey : public Random, public FileDialogs {
     void startApplication() {
         m_quitAsked = false;
         m_app.reset();
+        // On a desktop the file dialogs are the platform's own, typed into and cancelled.
+        FileDialogs* files = m_desktop ? nullptr : this;
         m_app = std::make_unique<ui::Application>(
-            ui::ApplicationPorts{nullptr, &m_clock, this, this, [this] { m_quitAsked = true; }});
+            ui::ApplicationPorts{nullptr, &m_clock, this, files, [this] { m_quitAsked = true; }});
         QObject::connect(&m_app->navigator(), &ui::Navigator::shown, &m_context,
                          [this](const QString& w) { shown.insert(w.toStdString()); });
         m_app->start();
@@ -120,6 +128,10 @@ class Monkey : public Random, public FileDialogs {
                "lblVinchester with VinchesterIndex " + std::to_string(disk), s.lblVinchester);
         for (const auto& [name, field, ladder] : kLadders)
             expect(ladder().contains(s.*field), name, s.*field);
+        for (const Component& part : components())
+            expect(part.models.contains(s.*part.field),
+                   "the component bought by " + std::string(part.button), s.*part.field);
+        expect(s.lblVichod == kNothingOwned || s.lblVichod == "Есть", "lblVichod", s.lblVichod);
         for (const HomeLadder& home : homeLadders())
             expect(rungFrom(home.offers, s.*home.field).has_value(),
                    "the flat's rung bought by " + std::string(home.button), s.*home.field);
@@ -146,6 +158,8 @@ class Monkey : public Random, public FileDialogs {
         QTimer::singleShot(0, &m_context, [this] { step(); });
         if (qobject_cast<QMessageBox*>(modal)) {
             modal->close();  // as its escape button: "No", or the only button
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialog->reject();
         } else if (!outermost) {
             m_app->navigator().closeAllPlaces();
         } else {
@@ -165,6 +179,9 @@ class Monkey : public Random, public FileDialogs {
         const int roll = pick(100);
         auto* box = qobject_cast<QMessageBox*>(on);
         ui::MainWindow* main = m_app->navigator().mainWindow();
+        if (auto* dialog = qobject_cast<QFileDialog*>(on)) return answerFileDialog(*dialog, roll);
+        if (qobject_cast<ui::PlaceDialog*>(on) && main && roll >= 97)
+            return leaveAndUseTheMenu(*on, *main, roll);
         if (on->windowType() == Qt::Popup || (box && roll < 92)) {
             QAbstractButton* button = box && roll < 80 ? pickOf(box->buttons()) : nullptr;
             note(on->windowTitle() + (button ? " answered " + button->text() : " Return/Escape"));
@@ -180,8 +197,8 @@ class Monkey : public Random, public FileDialogs {
             note((roll < 38 ? "click " : "move over ") + w->objectName());
             // A player's pointer gets there before it clicks. The move goes to the widget
             // itself: the offscreen platform may hand a synthetic cursor move to another window.
-            QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
             QApplication::sendEvent(w, &move);
             if (roll < 38) QTest::mouseClick(w, Qt::LeftButton, {}, at);
         } else if (roll < 68) {
@@ -216,17 +233,65 @@ class Monkey : public Random, public FileDialogs {
             on->close();
         } else {  // what a long game reaches: riches, or a counter near the top of its range
             GameState& s = m_app->game().state;
-            const int which = pick(4);
+            const int which = pick(6);
             note(QStringLiteral("push the game state (%1)").arg(which));
-            if (which == 3)
+            if (which == 3) {
                 s.lblMoney = "40000";
-            else
+            } else if (which == 4) {  // a hacker: the hacking window opens
+                s.lblStatus = "Хакер";
+            } else if (which == 5) {  // a complete, connected computer: sites and viruses
+                for (const Component& part : components()) s.*part.field = part.models[1];
+                setVinchester(s, 1);
+                s.lblSystem = systems()[1];
+                s.lblVichod = "Есть";
+            } else {
                 s.*kCounters[which].second = static_cast<std::int16_t>(32700 + pick(68));
+            }
         }
+    }
+
+    /// The platform's file dialog: a path typed and Return, or Escape.
+    void answerFileDialog(QFileDialog& dialog, int roll) {
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name || roll < 30) {
+            note(QStringLiteral("file dialog: Escape"));
+            return QTest::keyClick(&dialog, Qt::Key_Escape);
+        }
+        const QString path = m_dir.filePath(roll < 60 ? "a.brk" : roll < 90 ? "b.brk" : "c");
+        note("file dialog: type " + path);
+        name->setFocus();
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    }
+
+    /// What players do in a hurry: leave a place by "<< Назад", Escape or the close box and, in
+    /// the same breath, choose a menu item of the main window.
+    void leaveAndUseTheMenu(QWidget& placeWindow, ui::MainWindow& main, int roll) {
+        QList<QAction*> items = main.findChildren<QAction*>(QRegularExpression("."));
+        items.removeIf([](QAction* a) { return !a->isEnabled() || a->menu() || a->isSeparator(); });
+        QAction* item = pickOf(items);
+        QPointer<QWidget> guard = &placeWindow;
+        QWidget& place = placeWindow;
+        auto* back = place.findChild<QPushButton*>(QStringLiteral("cmdBack"));
+        note(QStringLiteral("leave %1 by %2, then menu %3")
+                 .arg(place.objectName(),
+                      roll == 97 && back ? "<< Назад"
+                      : roll == 98       ? "Escape"
+                                         : "the close box",
+                      item ? item->objectName() : QStringLiteral("none")));
+        if (roll == 97 && back && back->isVisible() && back->isEnabled())
+            QTest::mouseClick(back, Qt::LeftButton);
+        else if (roll == 98)
+            QTest::keyClick(&place, Qt::Key_Escape);
+        else
+            place.close();
+        // The menu is out of reach while the place stays (a refusal to leave).
+        if (item && (!guard || !guard->isVisible())) item->trigger();
     }
 
     std::uint32_t m_seed;
     int m_steps;
+    const bool m_desktop = qEnvironmentVariableIsSet("BRANKOR_MONKEY_DESKTOP");
     std::mt19937 m_pick;
     QTemporaryDir m_dir;
     testing::FakeClock m_clock;
@@ -323,6 +388,10 @@ class MonkeyTest : public QObject {
         bool replay = false, stepsSet = false;
         const int only = qEnvironmentVariableIntValue("BRANKOR_MONKEY_SEED", &replay);
         const int steps = qEnvironmentVariableIntValue("BRANKOR_MONKEY_STEPS", &stepsSet);
+        if (qEnvironmentVariableIsSet("BRANKOR_MONKEY_DESKTOP")) {
+            // As a screen reader's user runs the game: the accessibility bridge is on.
+            QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+        }
         for (const int seed : replay ? QList<int>{only} : QList<int>{1, 2, 3}) {
             std::printf("monkey: seed %d (replay with BRANKOR_MONKEY_SEED=%d)\n", seed, seed);
             std::fflush(stdout);  // named before it runs, in case it crashes

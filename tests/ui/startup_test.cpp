@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -105,36 +104,6 @@ class StartupTest : public QObject {
         QVERIFY(g.main()->isVisible());
     }
 
-    void deathInsideAModalWindowClosesItAndStartsAFreshMainWindow() {
-        UiGame g;
-        g.startGame();
-        g.state().hiddenControls = {"lblSStoim", "lblSCost"};
-        g.state().lblHours = "13";
-        g.state().lblHungry = "-29";
-        QPointer<ui::MainWindow> dead = g.main();
-        soon([&] {
-            QVERIFY(g.nav().dialog("frmTheEnd"));
-            dead->advanceTime(18000);  // the life tick falls due while the window is open
-        });
-        g.nav().show("frmTheEnd", Modality::Modal);
-        QCOMPARE(g.messages.shown.back().title, std::string("+СМЕРТЬ+"));
-        QVERIFY(!g.nav().dialog("frmTheEnd"));
-        QVERIFY(!g.main());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!dead);  // nothing of the dead game keeps ticking
-        auto* first = g.nav().dialog("frmFirst");
-        QVERIFY(first && first->isVisible());
-        QCOMPARE(first->windowModality(), Qt::ApplicationModal);
-        QVERIFY(!g.quit);
-
-        QTest::mouseClick(g.widget<QPushButton>("frmFirst", "cmdOK"), Qt::LeftButton);
-        QVERIFY(g.main() && g.main()->isVisible());
-        QCOMPARE(g.state().lblHours, std::string("1"));
-        QCOMPARE(g.state().lblHungry, std::string("30"));
-        QVERIFY(!g.widget<QLabel>("frmMain", "lblSStoim")->isHidden());
-        QVERIFY(!g.widget<QLabel>("frmMain", "lblSCost")->isHidden());
-    }
-
     void finishedCourseRowsDisappearFromThePanel() {
         UiGame g;
         g.startGame();
@@ -149,26 +118,6 @@ class StartupTest : public QObject {
         QVERIFY(g.widget<QLabel>("frmMain", "lblSStoim")->isHidden());
         QVERIFY(g.widget<QLabel>("frmMain", "lblSCost")->isHidden());
         QVERIFY(!g.widget<QLabel>("frmMain", "lblECost")->isHidden());
-    }
-
-    void theClockKeepsRunningWhileALifeTickBoxIsOpen() {
-        UiGame g;
-        g.startGame();
-        g.state().lblHungry = "-20";  // the next life tick warns
-        g.state().lblHours = "1";
-        std::int64_t hoursDuringBox = 0;
-        g.messages.whileOpen = [&](const Message&) {
-            if (hoursDuringBox) return;
-            // While the first warning is open, fourteen clock ticks and another life tick fall
-            // due.
-            g.main()->advanceTime(18000 + 3000);
-            hoursDuringBox = g.main()->clockTicks();
-        };
-        g.main()->advanceTime(18000);
-        QCOMPARE(hoursDuringBox, std::int64_t{12 + 14});
-        QCOMPARE(g.messages.shown.size(), size_t{2});  // the delayed tick ran afterwards
-        QCOMPARE(g.main()->lifeTicks(), std::int64_t{2});
-        QCOMPARE(g.state().lblHungry, std::string("-24"));
     }
 
     void standardButtonsSpeakRussian() {

@@ -2,6 +2,7 @@
 // Helpers for window tests: a game on the real windows with scripted message boxes.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -64,9 +65,26 @@ inline void UiGame::startGame() {
     QTest::mouseClick(ok, Qt::LeftButton);
 }
 
-/// Runs `action` as soon as the event loop runs (for acting inside a modal window).
+/// Closes every modal window, innermost first, so that a test whose check failed inside one
+/// fails at once instead of waiting on a window that nobody will close.
+inline void closeModalWindows() {
+    for (int left = 16; left > 0; --left) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->done(QDialog::Rejected);
+        else
+            modal->close();
+    }
+}
+
+/// Runs `action` as soon as the event loop runs (for acting inside a modal window); should a
+/// check inside it fail, the modal windows are closed so that the test unwinds.
 inline void soon(std::function<void()> action) {
-    QTimer::singleShot(0, std::move(action));
+    QTimer::singleShot(0, [action = std::move(action)] {
+        action();
+        if (QTest::currentTestFailed()) closeModalWindows();
+    });
 }
 
 inline void UiGame::visit(const char* button, const char* window,
