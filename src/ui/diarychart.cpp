@@ -6,9 +6,7 @@
 #include <QPen>
 #include <QValueAxis>
 #include <algorithm>
-#include <cmath>
-
-#include "core/number.h"
+#include <array>
 
 namespace brankor::ui {
 namespace {
@@ -21,12 +19,32 @@ const QColor kInk(0x2b, 0x2d, 0x42);
 
 /// At most this many dates under the chart, so they stay readable.
 constexpr int kDayLabels = 8;
+/// About as many points as a line has pixels; a longer history is thinned.
+constexpr qsizetype kMostPoints = 600;
+
+/// A long history drawn as the lowest and the highest value of each run of days, in the order
+/// they came, so no peak or dip is lost and a redraw stays cheap.
+QList<QPointF> thinned(const QList<QPointF>& all) {
+    if (all.size() <= kMostPoints) return all;
+    const qsizetype run = (all.size() + kMostPoints / 2 - 1) / (kMostPoints / 2);
+    const auto byValue = [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); };
+    QList<QPointF> out;
+    for (qsizetype from = 0; from < all.size(); from += run) {
+        const auto begin = all.begin() + from;
+        auto [low, high] =
+            std::minmax_element(begin, begin + std::min(run, all.size() - from), byValue);
+        if (high < low) std::swap(low, high);
+        out.append(*low);
+        if (high != low) out.append(*high);
+    }
+    return out;
+}
 
 /// A value axis that always shows `floor`..`ceiling` and everything in `values`.
 void fit(QValueAxis* axis, const QList<double>& values, double floor, double ceiling) {
     double low = floor, high = ceiling;
     for (double v : values) low = std::min(low, v), high = std::max(high, v);
-    axis->setRange(low, high);
+    axis->setRange(low, high + (high - low) / 20);  // room for the dots at the top
     axis->applyNiceNumbers();
 }
 
@@ -97,9 +115,9 @@ void DiaryChart::addDangerLine(double level, const QColor& colour) {
 void DiaryChart::show(const Game& game) {
     const Diary& diary = game.diary;
     const auto& midnights = diary.midnights();
-    // Midnight n of the history sits at day n; the present is part way into the day after.
-    const double hour = std::clamp(readNumber(game.state.lblHours), 0.0, 23.0);
-    const double now = static_cast<double>(midnights.size()) + hour / 24.0;
+    // Midnight n of the history sits at day n; the present in the middle of the day after, so
+    // it moves only when its numbers change.
+    const double now = static_cast<double>(midnights.size()) + 0.5;
     const DiaryPoint present = Diary::pointOf(game.state);
 
     std::array<QList<QPointF>, 4> points;
@@ -112,6 +130,7 @@ void DiaryChart::show(const Game& game) {
     };
     for (std::size_t i = 0; i < midnights.size(); ++i)
         add(static_cast<double>(i + 1), midnights[i]);
+    for (auto& line : points) line = thinned(line);
     add(now, present);
     // A lone point is drawn as a dot, so the first day already shows something.
     const bool few = points[0].size() < 40;
@@ -120,7 +139,7 @@ void DiaryChart::show(const Game& game) {
         m_lines[static_cast<qsizetype>(i)]->replace(points[i]);
     }
 
-    const double end = std::max(1.0, now);
+    const double end = now + 0.5;  // the whole of today
     for (QLineSeries* danger : m_dangers) {
         const double level = danger->property("level").toDouble();
         danger->replace({{0, level}, {end, level}});

@@ -67,8 +67,7 @@ QVariant DiaryTable::data(const QModelIndex& index, int role) const {
     if (row < midnights.size()) return cell(midnights[row], index.column());
     const DiaryPoint now = Diary::pointOf(m_game.state);
     if (index.column() == 0)
-        return QStringLiteral("сейчас, %1, %2 ч")
-            .arg(QString::fromStdString(now.date), QString::fromStdString(m_game.state.lblHours));
+        return QStringLiteral("сейчас, %1").arg(QString::fromStdString(now.date));
     return cell(now, index.column());
 }
 

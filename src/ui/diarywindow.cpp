@@ -82,13 +82,11 @@ DiaryWindow::DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow
 }
 
 void DiaryWindow::refresh() {
-    const GameState& s = m_game.state;
-    const QString now =
-        QStringLiteral("%1 %2 %3")
-            .arg(m_game.diary.revision())
-            .arg(QString::fromStdString(Diary::dateOf(s)), QString::fromStdString(s.lblHours));
-    if (now == m_shown) return;
-    m_shown = now;
+    const DiaryPoint now = Diary::pointOf(m_game.state);
+    if (m_drawn && m_game.diary.revision() == m_shownRevision && now == m_shownNow) return;
+    m_drawn = true;
+    m_shownRevision = m_game.diary.revision();
+    m_shownNow = now;
     m_chart->show(m_game);
     m_table->reload();
     showEvents();

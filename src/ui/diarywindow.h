@@ -26,8 +26,8 @@ class DiaryWindow : public QDialog {
     /// `mainGuard` keeps the main window (and so this window) alive while the file dialog is open.
     DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow);
 
-    /// Brings the chart, the table and the events up to date, unless nothing has changed since
-    /// the last time (same game hour, nothing new in the diary).
+    /// Brings the chart, the table and the events up to date, unless nothing they show has
+    /// changed since the last time. The main window calls it once a game hour.
     void refresh();
     /// Asks for a file name and writes the chart there as PNG.
     void savePicture();
@@ -50,7 +50,10 @@ class DiaryWindow : public QDialog {
     QListWidget* m_events = nullptr;
     QPointer<QFileDialog> m_pictureDialog;
     UnloadGuard m_unload{*this};
-    QString m_shown;  ///< what the last refresh drew: the diary's revision and the game hour
+    // What the last refresh drew: the diary as it was and the present moment.
+    bool m_drawn = false;
+    std::uint64_t m_shownRevision = 0;
+    DiaryPoint m_shownNow;
     /// The events listed: how many, and the first of them (another first is another history).
     std::size_t m_eventsShown = 0;
     DiaryEvent m_firstEvent;

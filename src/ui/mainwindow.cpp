@@ -159,6 +159,7 @@ void MainWindow::advanceTime(std::int64_t ms) {
 void MainWindow::runDueTicks() {
     UnloadGuard::Handling handling(m_unload);
     const auto now = [this] { return elapsed(); };
+    const std::int64_t hours = m_clock.ticks();
     m_clock.poll(now);
     m_navigator.refresh();
     if (m_closed) return;
@@ -167,7 +168,7 @@ void MainWindow::runDueTicks() {
     m_life.poll(now);
     if (m_closed) return;
     m_navigator.refresh();
-    if (m_diary) m_diary->refresh();
+    if (m_diary && m_clock.ticks() != hours) m_diary->refresh();  // once a game hour at most
     armTimer();
 }
 
