@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -17,6 +19,16 @@
 #include "diarytable.h"
 
 namespace brankor::ui {
+namespace {
+
+/// "Дневник.png" in the player's pictures folder, else in the home folder.
+QString suggestedPicturePath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("Дневник.png"));
+}
+
+}  // namespace
 
 DiaryWindow::DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow)
     : QDialog(mainWindow), m_game(game), m_mainGuard(mainGuard) {
@@ -127,7 +139,7 @@ void DiaryWindow::savePicture() {
     UnloadGuard::Handling mainHandling(m_mainGuard);
     UnloadGuard::Handling handling(m_unload);
     QPointer<QFileDialog> dialog = m_pictureDialog =
-        new QFileDialog(this, QStringLiteral("Сохранить картинку"), QStringLiteral("Дневник.png"),
+        new QFileDialog(this, QStringLiteral("Сохранить картинку"), suggestedPicturePath(),
                         QStringLiteral("Картинка PNG (*.png)"));
     const auto release = qScopeGuard([&dialog] { delete dialog.data(); });
     dialog->setObjectName(QStringLiteral("pictureDialog"));
