@@ -5,6 +5,9 @@
 //                                      windows that keep their own timers running, waits, then
 //                                      reports the CPU time spent after the main window was first
 //                                      painted and the peak memory, and exits
+//   brankor_bench_driver arcade SECONDS as idle, but with an arcade game running (paddle idle;
+//                                      every play-again question answered Yes) instead of the
+//                                      busy windows
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
@@ -23,14 +26,19 @@ namespace {
 /// waits and no box is counted as idle time.
 class AnsweredMessages : public brankor::MessageBoxes {
   public:
+    explicit AnsweredMessages(bool yes) : m_yes(yes) {}
     brankor::Answer show(const brankor::Message& message) override {
-        std::fprintf(stderr, "message box: %s\n", message.title.c_str());
-        return message.buttons == brankor::Buttons::Ok ? brankor::Answer::Ok : brankor::Answer::No;
+        if (!m_yes) std::fprintf(stderr, "message box: %s\n", message.title.c_str());
+        if (message.buttons == brankor::Buttons::Ok) return brankor::Answer::Ok;
+        return m_yes ? brankor::Answer::Yes : brankor::Answer::No;
     }
+
+  private:
+    bool m_yes;
 };
 
 /// Windows that keep timers of their own running while they are open.
-constexpr const char* kBusyWindows[] = {"frmHakerstvo", "frmVirus"};
+constexpr const char* kBusyWindows[] = {"frmHakerstvo", "frmVirus", "frmInterAnek"};
 
 bool named(QWidget& window, const char* name) {
     return window.objectName() == QLatin1String(name) && window.isVisible();
@@ -39,6 +47,10 @@ bool named(QWidget& window, const char* name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The arcade run is an idle run with the arcade playing.
+    const bool arcade = argc >= 2 && std::strcmp(argv[1], "arcade") == 0;
+    char idleWord[] = "idle";
+    if (arcade) argv[1] = idleWord;
     const int seconds = brankor::bench::idleSeconds(argc, argv);
     if (seconds < 0) return 2;
     const bool idle = seconds > 0;
@@ -48,7 +60,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     brankor::ui::Application::setUpQt();
 
-    AnsweredMessages answered;
+    AnsweredMessages answered(arcade);
     brankor::ui::ApplicationPorts ports;
     if (idle) ports.messages = &answered;
     brankor::ui::Application game(ports);
@@ -85,6 +97,18 @@ int main(int argc, char* argv[]) {
                 return;
             }
             ok->click();
+            if (arcade) {
+                navigator.show("frmAr", brankor::Modality::Modeless);
+                brankor::ui::PlaceDialog* ar = navigator.dialog("frmAr");
+                auto* start = ar ? ar->findChild<QPushButton*>(QStringLiteral("cmdNew")) : nullptr;
+                if (!start) {
+                    std::fprintf(stderr, "the arcade has no cmdNew\n");
+                    QCoreApplication::exit(1);
+                    return;
+                }
+                start->click();
+                return;
+            }
             for (const char* window : kBusyWindows)
                 if (navigator.exists(window)) navigator.show(window, brankor::Modality::Modeless);
         });
