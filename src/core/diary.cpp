@@ -25,6 +25,8 @@ void Diary::start(const GameState& state) {
     m_firstDate = dateOf(state);
     m_midnights.clear();
     m_events.clear();
+    m_droppedDays = m_droppedEvents = 0;
+    ++m_generation;
     ++m_revision;
 }
 
@@ -33,13 +35,17 @@ void Diary::recordMidnight(const GameState& state) {
         // The history now begins with the day the dropped point opened.
         m_firstDate = m_midnights.front().date;
         m_midnights.pop_front();
+        ++m_droppedDays;
     }
     m_midnights.push_back(pointOf(state));
     ++m_revision;
 }
 
 void Diary::note(const GameState& state, DiaryEventKind kind, std::string text) {
-    if (m_events.size() == kMaxEvents) m_events.pop_front();
+    if (m_events.size() == kMaxEvents) {
+        m_events.pop_front();
+        ++m_droppedEvents;
+    }
     m_events.push_back({dateOf(state), state.lblHours, kind, std::move(text)});
     ++m_revision;
 }

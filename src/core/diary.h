@@ -51,6 +51,11 @@ class Diary {
     const std::deque<DiaryEvent>& events() const { return m_events; }
     /// Grows with every change, so a view redraws only when there is something new.
     std::uint64_t revision() const { return m_revision; }
+    /// Grows with every start, so a view tells a fresh history from a longer one.
+    std::uint64_t generation() const { return m_generation; }
+    /// How many of this history's oldest days and events the caps have dropped so far.
+    std::size_t droppedDays() const { return m_droppedDays; }
+    std::size_t droppedEvents() const { return m_droppedEvents; }
 
     /// The point a player sees right now.
     static DiaryPoint pointOf(const GameState& state);
@@ -62,6 +67,9 @@ class Diary {
     std::deque<DiaryPoint> m_midnights;
     std::deque<DiaryEvent> m_events;
     std::uint64_t m_revision = 0;
+    std::uint64_t m_generation = 0;
+    std::size_t m_droppedDays = 0;
+    std::size_t m_droppedEvents = 0;
 };
 
 }  // namespace brankor

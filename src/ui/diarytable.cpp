@@ -33,13 +33,22 @@ DiaryTable::DiaryTable(const Game& game, QObject* parent)
 }
 
 void DiaryTable::reload() {
-    const int rows = static_cast<int>(m_game.diary.midnights().size()) + 1;
-    if (m_rows == 0 || rows < m_rows || m_game.diary.firstDate() != m_firstDate) {
+    const Diary& diary = m_game.diary;
+    const int rows = static_cast<int>(diary.midnights().size()) + 1;
+    const auto dropped = static_cast<int>(diary.droppedDays() - m_dropped);
+    if (m_rows == 0 || diary.generation() != m_generation || dropped >= m_rows) {
         beginResetModel();
         m_rows = rows;
-        m_firstDate = m_game.diary.firstDate();
+        m_generation = diary.generation();
+        m_dropped = diary.droppedDays();
         endResetModel();
         return;
+    }
+    if (dropped > 0) {
+        beginRemoveRows({}, 0, dropped - 1);
+        m_rows -= dropped;
+        m_dropped = diary.droppedDays();
+        endRemoveRows();
     }
     if (rows > m_rows) {
         beginInsertRows({}, m_rows - 1, rows - 2);

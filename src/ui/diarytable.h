@@ -13,8 +13,8 @@ class DiaryTable : public QAbstractTableModel {
     explicit DiaryTable(const Game& game, QObject* parent = nullptr);
 
     /// Reads the diary again: new midnights are inserted before the present row and the present
-    /// row changes in place, so the row a screen reader is on stays put. A fresh or trimmed
-    /// history is read from scratch.
+    /// row changes in place, and days dropped by the cap leave from the top, so the row a screen
+    /// reader is on stays put. A fresh history is read from scratch.
     void reload();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -24,8 +24,10 @@ class DiaryTable : public QAbstractTableModel {
 
   private:
     const Game& m_game;
-    int m_rows = 0;           ///< rows the view knows of
-    std::string m_firstDate;  ///< the history they belong to
+    // What the view knows of: its rows, the history they belong to, the days dropped before them.
+    int m_rows = 0;
+    std::uint64_t m_generation = 0;
+    std::size_t m_dropped = 0;
 };
 
 }  // namespace brankor::ui

@@ -105,26 +105,24 @@ void DiaryWindow::refresh() {
 }
 
 void DiaryWindow::showEvents() {
-    const auto& events = m_game.diary.events();
-    // New events are added below the ones listed, so the line a reader is on stays put.
-    const bool sameHistory =
-        m_eventsShown != 0 && events.size() >= m_eventsShown && events.front() == m_firstEvent;
-    if (sameHistory && events.size() == m_eventsShown) return;
-    if (!sameHistory) {
+    const Diary& diary = m_game.diary;
+    const auto& events = diary.events();
+    // New events are added below the ones listed and dropped ones leave from the top, so the
+    // line a reader is on stays put.
+    for (; m_eventsDropped < diary.droppedEvents(); ++m_eventsDropped) delete m_events->takeItem(0);
+    if (diary.generation() != m_eventsGeneration || m_nothingYet ||
+        static_cast<std::size_t>(m_events->count()) > events.size()) {
         m_events->clear();
-        m_eventsShown = 0;
+        m_eventsGeneration = diary.generation();
+        m_eventsDropped = diary.droppedEvents();
+        m_nothingYet = events.empty();
+        if (m_nothingYet) m_events->addItem(QStringLiteral("Пока ничего не случилось."));
     }
-    if (events.empty()) {
-        m_events->addItem(QStringLiteral("Пока ничего не случилось."));
-        return;
-    }
-    m_firstEvent = events.front();
-    for (auto e = events.begin() + static_cast<std::ptrdiff_t>(m_eventsShown); e != events.end();
-         ++e)
+    if (m_nothingYet || static_cast<std::size_t>(m_events->count()) == events.size()) return;
+    for (auto e = events.begin() + m_events->count(); e != events.end(); ++e)
         m_events->addItem(QStringLiteral("%1, %2 ч — %3")
                               .arg(QString::fromStdString(e->date), QString::fromStdString(e->hour),
                                    QString::fromStdString(e->text)));
-    m_eventsShown = events.size();
     m_events->scrollToBottom();
 }
 

@@ -54,9 +54,10 @@ class DiaryWindow : public QDialog {
     bool m_drawn = false;
     std::uint64_t m_shownRevision = 0;
     DiaryPoint m_shownNow;
-    /// The events listed: how many, and the first of them (another first is another history).
-    std::size_t m_eventsShown = 0;
-    DiaryEvent m_firstEvent;
+    /// The events listed: the history they belong to, and the events dropped before them.
+    std::uint64_t m_eventsGeneration = 0;
+    std::size_t m_eventsDropped = 0;
+    bool m_nothingYet = false;  ///< the list says only that nothing has happened yet
 };
 
 }  // namespace brankor::ui

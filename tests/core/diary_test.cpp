@@ -70,11 +70,13 @@ TEST(Diary, AFullHistoryDropsItsOldestDayAndBeginsWithTheNext) {
     EXPECT_EQ(diary.midnights().front().money, 2);
     EXPECT_EQ(diary.midnights().back().money, Diary::kMaxDays + 1);
     EXPECT_EQ(diary.firstDate(), "02/05/26");  // the day the second dropped point began
+    EXPECT_EQ(diary.droppedDays(), 2u);
 
     for (std::size_t i = 0; i < Diary::kMaxEvents + 1; ++i)
         t.game.remember(DiaryEventKind::Virus, std::to_string(i));
     ASSERT_EQ(diary.events().size(), Diary::kMaxEvents);
     EXPECT_EQ(diary.events().front().text, "1");
+    EXPECT_EQ(diary.droppedEvents(), 1u);
 }
 
 TEST(Diary, TheEventsOfALifeComeInTheOrderTheyHappened) {
@@ -151,7 +153,9 @@ TEST(Diary, ANewOrLoadedGameStartsAFreshHistory) {
     ASSERT_EQ(t.game.diary.midnights().size(), 2u);
 
     t.files.paths.push_back("a.brk");
+    const std::uint64_t generation = t.game.diary.generation();
     menuLoad(t.game, disk);
+    EXPECT_EQ(t.game.diary.generation(), generation + 1);
     EXPECT_EQ(t.game.diary.firstDate(), "20/05/26");
     EXPECT_TRUE(t.game.diary.midnights().empty());
     EXPECT_TRUE(t.game.diary.events().empty());

@@ -128,13 +128,15 @@ class DiaryTest : public QObject {
         play(g, 1);  // the game goes on without it
     }
 
-    void aLongHistoryIsDrawnThinnedWithItsPeaksAndEveryDayInTheTable() {
+    void aFullHistoryIsDrawnThinnedWithItsPeaksAndKeepsTheReadersPlace() {
         UiGame g;
         g.startGame();
         GameState& s = g.state();
-        for (int day = 1; day <= 3000; ++day) {
+        Diary& history = g.app.game().diary;
+        for (std::size_t day = 1; day <= Diary::kMaxDays; ++day) {
             s.lblMoney = day == 1234 ? "9999" : std::to_string(day % 100);
-            g.app.game().diary.recordMidnight(s);
+            history.recordMidnight(s);
+            history.note(s, DiaryEventKind::Virus, std::to_string(day));
         }
         s.lblMoney = "5";
         ui::DiaryWindow* diary = openDiary(g);
@@ -143,10 +145,25 @@ class DiaryTest : public QObject {
         QList<double> values;
         for (const QPointF& p : money->points()) values.append(p.y());
         QCOMPARE(*std::max_element(values.begin(), values.end()), 9999.0);
-        QCOMPARE(money->points().back(), QPointF(3000.5, 5));
+        QCOMPARE(money->points().back(), QPointF(3650.5, 5));
         auto* table = diary->findChild<QTableView*>(QStringLiteral("tblLife"));
-        QCOMPARE(table->model()->rowCount(), 3001);
+        QCOMPARE(table->model()->rowCount(), 3651);
         QCOMPARE(cell(table, 1233, 1), QStringLiteral("9999"));
+
+        // The next midnight drops the oldest day and event; the reader stays on the same day.
+        auto* events = diary->findChild<QListWidget*>(QStringLiteral("lstEvents"));
+        table->setCurrentIndex(table->model()->index(1233, 1));
+        events->setCurrentRow(1233);
+        s.lblHours = "23";
+        play(g, 1);
+        QCOMPARE(table->model()->rowCount(), 3651);
+        QCOMPARE(table->currentIndex().row(), 1232);
+        QCOMPARE(cell(table, 1232, 1), QStringLiteral("9999"));
+        history.note(s, DiaryEventKind::Virus, "3651");
+        play(g, 1);
+        QCOMPARE(events->count(), 3650);
+        QCOMPARE(events->currentRow(), 1232);
+        QVERIFY(events->item(3649)->text().endsWith(QStringLiteral("— 3651")));
     }
 
     void eventsAreListedAndTheChartIsSavedAsAPicture() {
