@@ -1,6 +1,7 @@
 // One game year of the rules, without any window: 8760 clock ticks and 730 life ticks for a
 // player who attends all three courses, holds a job and owns a complete computer, so every
-// branch of the ticks runs (fees, promotions, course ends, salary, interest, the virus counter).
+// branch of the ticks runs (fees, promotions, course ends, salary, interest, the virus counter)
+// and the diary records every midnight and event of the year.
 #include <benchmark/benchmark.h>
 
 #include "core/lifecycle.h"
@@ -37,6 +38,7 @@ void GameYear(benchmark::State& bench) {
     long long ticks = 0;
     for (auto _ : bench) {
         t.state() = start;
+        t.game.diary.start(start);
         for (int life = 0; life < kLifeTicksPerYear; ++life) {
             for (int hour = 0; hour < kClockTicksPerLifeTick; ++hour) brankor::clockTick(t.game);
             // The player eats and has fun now and then, so the year is lived to its end.
@@ -48,6 +50,7 @@ void GameYear(benchmark::State& bench) {
         t.messages.shown.clear();
         t.windows.log.clear();
     }
+    if (t.game.diary.midnights().size() != 365) bench.SkipWithError("the diary missed a day");
     // The year really was lived: every course reached the top of its ladder.
     if (t.state().lblStatus != "Сверх профессионал" || t.state().lblEnglish != "8 уровень" ||
         t.state().lblEduncation != "Высшее")

@@ -1,5 +1,6 @@
 #pragma once
 // The game state together with the platform it runs on. One Game lives for the whole run.
+#include "diary.h"
 #include "gamestate.h"
 #include "ports.h"
 
@@ -22,6 +23,8 @@ class Game {
     Game& operator=(const Game&) = delete;
 
     GameState state;
+    /// What happened in this run, for the diary window; the rules write it as things happen.
+    Diary diary;
 
     MessageBoxes& messages() { return m_platform.messages; }
     Windows& windows() { return m_platform.windows; }
@@ -35,6 +38,10 @@ class Game {
     /// Shorthands for the message boxes the game shows.
     void tell(std::string title, std::string text, Icon icon = Icon::Exclamation);
     bool ask(std::string title, std::string text);
+    /// Writes an event that happens now into the diary.
+    void remember(DiaryEventKind kind, std::string text) {
+        diary.note(state, kind, std::move(text));
+    }
 
   private:
     Platform m_platform;

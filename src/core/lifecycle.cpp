@@ -9,12 +9,14 @@
 namespace brankor {
 namespace {
 
-/// Climbs at most one rung: the first promotion whose previous rung and counter match.
+/// Climbs at most one rung: the first promotion whose previous rung and counter match. The
+/// diary calls the ladder `what`.
 void promote(Game& game, std::string& field, const std::string& counter,
-             std::span<const Promotion> promotions) {
+             std::span<const Promotion> promotions, std::string_view what) {
     for (const Promotion& p : promotions) {
         if (field == p.from && counter == p.counter) {
             field = p.to;
+            game.remember(DiaryEventKind::Promoted, std::string(what) + ": " + field);
             game.tell(std::string(p.title), std::string(p.message));
             return;
         }
@@ -43,9 +45,11 @@ constexpr CourseEnd kCourseEnds[] = {
 };
 
 /// Ends the course right after its last promotion on this tick.
-void endCourseIfComplete(GameState& s, const CourseEnd& course, const std::string& before) {
+void endCourseIfComplete(Game& game, const CourseEnd& course, const std::string& before) {
+    GameState& s = game.state;
     const std::string& ladder = s.*(course.ladderField);
     if (before == ladder || ladder != course.lastRung) return;
+    game.remember(DiaryEventKind::CourseFinished, std::string(course.finishedText));
     s.hiddenControls.insert(course.feeCaption);
     s.*(course.fee) = "0";
     s.hiddenControls.insert(course.feeField);
@@ -81,7 +85,10 @@ void clockTick(Game& game) {
         s.lblDay = "1";
         addNumber(s.lblMonth, 1);
     }
-    if (midnight) saveRecovery(game);
+    if (midnight) {
+        game.diary.recordMidnight(s);
+        saveRecovery(game);
+    }
 }
 
 void die(Game& game) {
@@ -101,6 +108,7 @@ bool lifeTick(Game& game) {
     const double hunger = readNumber(s.lblHungry);
     const double mood = readNumber(s.lblHappyness);
     if (hunger < -30 || mood < -40) {
+        game.remember(DiaryEventKind::Death, hunger < -30 ? "Смерть от голода" : "Смерть от тоски");
         game.tell("+СМЕРТЬ+", hunger < -30 ? "К сожалению вы умерли от голода."
                                            : "К сожалению вы умерли от тоски.");
         die(game);
@@ -123,14 +131,14 @@ bool lifeTick(Game& game) {
     if (readNumber(s.lblCCost) != 0) addNumber(s.lblMoney, -4), addNumber(s.lblCom, 1);
 
     const std::string status = s.lblStatus;
-    promote(game, s.lblStatus, s.lblCom, statusPromotions());
-    endCourseIfComplete(s, kCourseEnds[0], status);
+    promote(game, s.lblStatus, s.lblCom, statusPromotions(), "Статус");
+    endCourseIfComplete(game, kCourseEnds[0], status);
     const std::string english = s.lblEnglish;
-    promote(game, s.lblEnglish, s.lblEng, englishPromotions());
-    endCourseIfComplete(s, kCourseEnds[1], english);
+    promote(game, s.lblEnglish, s.lblEng, englishPromotions(), "Английский");
+    endCourseIfComplete(game, kCourseEnds[1], english);
     const std::string education = s.lblEduncation;
-    promote(game, s.lblEduncation, s.lblObras, educationPromotions());
-    endCourseIfComplete(s, kCourseEnds[2], education);
+    promote(game, s.lblEduncation, s.lblObras, educationPromotions(), "Образование");
+    endCourseIfComplete(game, kCourseEnds[2], education);
 
     if (computerComplete(s)) {
         addNumber(s.lblVir, 1);
@@ -139,6 +147,7 @@ bool lifeTick(Game& game) {
             Place* virus = game.windows().load("frmVirus");
             if (virus && virus->has("lblHMV")) (*virus)["lblHMV"].text = count;
             s.lblVir = "0";
+            game.remember(DiaryEventKind::Virus, "Вирус в компьютере");
             game.windows().show("frmVirus", Modality::Modal);
         }
     }

@@ -64,6 +64,7 @@ void ForLoadMain(Game& game) {
     s.HasTackle = false;
     s.BaitPacks = 0;
     s.FishTotal = 0;
+    game.diary.start(s);
 }
 
 void createMainWindow(Game& game) {

@@ -130,6 +130,8 @@ void FrmFlat::buy(const HomeLadder& ladder) {
     if (!m_panel.buy(std::string(ladder.button))) return;
     addNumber(state().lblHappyness, ladder.moodGain);
     state().*ladder.field = m_panel.item();
+    if (ladder.field == &GameState::lblRoom)
+        game.remember(DiaryEventKind::FlatBought, "Куплена квартира, комнат: " + state().lblRoom);
 }
 
 }  // namespace brankor

@@ -158,6 +158,7 @@ void FrmShop::buyCar() {
         if (wholeNumber(s.lblMoney) >= price) {
             addNumber(s.lblMoney, -price);
             setCar(s, static_cast<std::int16_t>(*next));
+            game.remember(DiaryEventKind::CarBought, "Куплена машина " + s.lblCar);
             game.tell("Вы купили машину", "Поздравляю! Вы купили машину марки " + s.lblCar + ".",
                       Icon::None);
         } else {

@@ -73,6 +73,7 @@ void FrmWork::onClick(const std::string& control) {
     s.lblWorkEarn = job->salary;
     (*this)["lblWWho"].text = job->who;
     s.lblSWork = s.lblMyWork;
+    game.remember(DiaryEventKind::Hired, "Принят на работу: " + s.lblMyWork);
     if (job->endsGame) {
         // The work window goes once this click is over, and the end window takes its place.
         game.windows().replace(name(), "frmTheEnd");

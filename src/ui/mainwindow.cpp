@@ -15,6 +15,7 @@
 #include "core/navigation.h"
 #include "core/savegame/recovery.h"
 #include "core/savegame/savegamemenu.h"
+#include "diarywindow.h"
 #include "navigator.h"
 #include "qtsavedgamefiles.h"
 #include "statuspanel.h"
@@ -88,6 +89,9 @@ void MainWindow::buildMenus() {
     addItem(help, QStringLiteral("П&одробная справка"), "BigHelp", menuBigHelp);
     addItem(help, QStringLiteral("Ко&роткая справка"), "SmallHelp", menuSmallHelp);
     help->addSeparator();
+    QAction* diary = help->addAction(QStringLiteral("&Дневник"));
+    diary->setObjectName(QStringLiteral("Diary"));
+    connect(diary, &QAction::triggered, this, &MainWindow::openDiary);
     addItem(help, QStringLiteral("О программе"), "AboutPr", menuAbout);
 }
 
@@ -124,6 +128,17 @@ QWidget* MainWindow::buildPlaceButtons() {
     return row;
 }
 
+void MainWindow::openDiary() {
+    if (!m_diary || m_diary->unloading()) m_diary = new DiaryWindow(m_game, m_unload, this);
+    m_diary->show();
+    m_diary->raise();
+    m_diary->activateWindow();
+}
+
+DiaryWindow* MainWindow::diary() const {
+    return m_diary;
+}
+
 void MainWindow::act(const std::function<void()>& rule) {
     UnloadGuard::Handling handling(m_unload);
     rule();
@@ -150,6 +165,7 @@ void MainWindow::advanceTime(std::int64_t ms) {
 void MainWindow::runDueTicks() {
     UnloadGuard::Handling handling(m_unload);
     const auto now = [this] { return elapsed(); };
+    const std::int64_t hours = m_clock.ticks();
     m_clock.poll(now);
     m_navigator.refresh();
     if (m_closed) return;
@@ -158,6 +174,7 @@ void MainWindow::runDueTicks() {
     m_life.poll(now);
     if (m_closed) return;
     m_navigator.refresh();
+    if (m_diary && m_clock.ticks() != hours) m_diary->refresh();  // once a game hour at most
     armTimer();
 }
 
@@ -182,6 +199,7 @@ bool MainWindow::tryClose() {
     if (m_closed) return true;  // the player died while the question was open
     m_closed = true;
     stopTime();
+    if (m_diary) m_diary->close();  // the diary goes with its game
     hide();
     emit closed();
     return true;

@@ -3,6 +3,7 @@
 // and the two timers that make time pass.
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
@@ -16,6 +17,7 @@ class QToolButton;
 
 namespace brankor::ui {
 
+class DiaryWindow;
 class Navigator;
 class StatusPanel;
 
@@ -43,6 +45,9 @@ class MainWindow : public QMainWindow {
     /// For tests and the endurance run: pretends `ms` more milliseconds have passed.
     void advanceTime(std::int64_t ms);
     std::int64_t clockTicks() const { return m_clock.ticks(); }
+    /// "Дневник": opens the diary window, or raises it when it is open already.
+    void openDiary();
+    DiaryWindow* diary() const;
     std::int64_t lifeTicks() const { return m_life.ticks(); }
     /// The one timer that wakes the window for its next due tick.
     const QTimer& tickTimer() const { return m_timer; }
@@ -73,6 +78,7 @@ class MainWindow : public QMainWindow {
     Ticker m_life;
     QTimer m_timer;
     bool m_closed = false;
+    QPointer<DiaryWindow> m_diary;  ///< open while the player looks at it, deleted when closed
     UnloadGuard m_unload{*this};
 };
 

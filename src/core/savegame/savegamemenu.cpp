@@ -42,6 +42,7 @@ void load(Game& game, const FileContents& file) {
     const Outcome<SavedGame> record = parseSavedGame(file.bytes);
     if (!record) return loadFailed(game, record.reason());
     applySavedGame(game.state, record.value());
+    game.diary.start(game.state);
 }
 
 }  // namespace
