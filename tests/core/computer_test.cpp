@@ -10,9 +10,6 @@ using namespace brankor::testing;
 
 namespace {
 
-using Boxes = std::vector<Message>;
-const Message kNoMoney{"Внимание", "У вас, не хватает денег на это"};
-
 struct Shop : PlaceTest<FrmComputer> {
     explicit Shop(const char* money = "10000") {
         state().lblMoney = money;
@@ -21,7 +18,6 @@ struct Shop : PlaceTest<FrmComputer> {
     std::string panel() {
         return (*this)["lblWhat"].text + "|" + (*this)["lblM"].text + "|" + (*this)["txtSpec"].text;
     }
-    std::string money() { return state().lblMoney; }
     std::string mood() { return state().lblHappyness; }
 };
 

@@ -9,8 +9,6 @@ using namespace brankor::testing;
 
 namespace {
 
-using Boxes = std::vector<Message>;
-
 /// The chance that Int(Rnd * 13) turns into `number`.
 double counterShows(int number) {
     return (number + 0.5) / 13;
@@ -39,7 +37,6 @@ struct Roulette : PlaceTest<FrmRuletka> {
         stopAt(number);
         click("cmdStop");
     }
-    std::string moneyAndMood() { return state().lblMoney + " " + state().lblHappyness; }
     /// What can be pressed or typed into: start, stop (with its caption), the boxes.
     std::string phase() {
         const Control& stop = (*this)["cmdStop"];

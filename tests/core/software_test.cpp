@@ -14,8 +14,6 @@ using namespace brankor::testing;
 
 namespace {
 
-using Boxes = std::vector<Message>;
-const Message kNoMoney{"Внимание", "У вас, не хватает денег на это"};
 const Message kNoFit{"Не подходит конфигурация  компьютера",
                      "Конфигурация вашего компьютера не подходит"};
 

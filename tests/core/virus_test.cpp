@@ -13,14 +13,10 @@ using namespace brankor::testing;
 
 namespace {
 
-/// The first millisecond after loading at which the damage amount, ticked as the window's
-/// one-millisecond timer ticks it (10, then +1 and 20 becomes 5), equals `damage`.
+/// The first millisecond after loading at which the damage amount (10 to 19, then 5 to 19 over
+/// and over, one step a millisecond) equals `damage`.
 std::int64_t stepOfDamage(int damage) {
-    int d = 10;
-    std::int64_t step = 0;
-    for (; d != damage; ++step)
-        if (++d == 20) d = 5;
-    return step;
+    return damage >= 10 ? damage - 10 : damage + 5;
 }
 
 struct Virus : PlaceTest<FrmVirus> {
@@ -132,11 +128,9 @@ TEST(VirusWindow, TheHeadingBlinksWhiteFirstAndTheWindowStaysUntilTheChoice) {
     Virus v;
     EXPECT_EQ(v.place->timers().at("Timer1").interval, 700);
     std::string colours;
-    for (int tick = 0; tick < 4; ++tick) {
-        v.place->onTimer("Timer1");
+    for (int tick = 0; tick < 3; ++tick, v.place->onTimer("Timer1"))
         colours += v.place->headingWhite() ? "W" : "R";
-    }
-    EXPECT_EQ(colours, "WRWR");
+    EXPECT_EQ(colours, "RWR");
     EXPECT_FALSE(v.place->onQueryClose());
 }
 

@@ -45,19 +45,16 @@ class ArcadeTest : public QObject {
         UiGame g;
         g.startGame();
         QStringList seen;
-        QObject::connect(&g.nav(), &ui::Navigator::shown, &g.nav(), [&](const QString& window) {
-            seen << window;
-            soon([&, window] {
-                if (window == "frmParty" && seen.size() == 1) {
-                    g.click("frmParty", "cmdKasino");
-                    g.click("frmParty", "cmdAr");
-                } else if (window == "frmAr") {
-                    play(g);
-                    if (QTest::currentTestFailed()) g.nav().closeAllPlaces();
-                } else {
-                    g.nav().closeAllPlaces();
-                }
-            });
+        whenShown(g, [&](const std::string& window) {
+            seen << QString::fromStdString(window);
+            if (window == "frmParty" && seen.size() == 1) {
+                g.click("frmParty", "cmdKasino");
+                g.click("frmParty", "cmdAr");
+            } else if (window == "frmAr") {
+                play(g);
+            } else {
+                g.nav().closeAllPlaces();
+            }
         });
         QTest::mouseClick(g.widget<QToolButton>("frmMain", "imgParty"), Qt::LeftButton);
         QCOMPARE(seen.join(' '), QStringLiteral("frmParty frmAr frmParty"));
@@ -115,12 +112,5 @@ class ArcadeTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::Application::applyStyle();
-    ArcadeTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+BRANKOR_WINDOW_TEST(ArcadeTest)
 #include "arcade_test.moc"

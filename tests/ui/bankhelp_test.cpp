@@ -10,19 +10,6 @@ using namespace brankor::testing;
 
 namespace {
 
-QString text(UiGame& g, const std::string& window, const char* label) {
-    return g.widget<QLabel>(window, label)->text();
-}
-
-bool shown(UiGame& g, const std::string& window, const char* name) {
-    return g.widget<QWidget>(window, name) && g.widget<QWidget>(window, name)->isVisible();
-}
-
-void click(UiGame& g, const std::string& window, const char* button) {
-    QVERIFY2(g.widget<QAbstractButton>(window, button), button);
-    QTest::mouseClick(g.widget<QAbstractButton>(window, button), Qt::LeftButton);
-}
-
 void trigger(UiGame& g, const char* menuItem) {
     auto* action = g.main()->findChild<QAction*>(QString::fromUtf8(menuItem));
     QVERIFY2(action && action->isEnabled(), menuItem);
@@ -43,16 +30,16 @@ class BankHelpTest : public QObject {
         soon([&] {
             QCOMPARE(g.messages.shown.size(), size_t{1});  // the taxi question
             QTest::keyClicks(g.widget<QLineEdit>("frmBank", "txtPut"), QStringLiteral("100"));
-            click(g, "frmBank", "cmdPut");
-            QCOMPARE(text(g, "frmBank", "lblYHave"), QStringLiteral("100"));
-            QCOMPARE(text(g, "frmMain", "lblMoney"), QStringLiteral("60"));
+            g.click("frmBank", "cmdPut");
+            QCOMPARE(g.text("frmBank", "lblYHave"), QStringLiteral("100"));
+            QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("60"));
             g.main()->advanceTime(1500);  // the clock strikes midnight while the bank is open
-            QCOMPARE(text(g, "frmBank", "lblYHave"), QStringLiteral("105"));
-            QCOMPARE(text(g, "frmBank", "lblInc"), QStringLiteral("5"));
+            QCOMPARE(g.text("frmBank", "lblYHave"), QStringLiteral("105"));
+            QCOMPARE(g.text("frmBank", "lblInc"), QStringLiteral("5"));
             visited = true;
-            click(g, "frmBank", "cmdBack");
+            g.click("frmBank", "cmdBack");
         });
-        click(g, "frmMain", "imgBank");
+        g.click("frmMain", "imgBank");
         QVERIFY(visited);
         QVERIFY(!g.nav().dialog("frmBank"));
     }
@@ -61,44 +48,37 @@ class BankHelpTest : public QObject {
         UiGame g;
         g.startGame();
         soon([&] {
-            QVERIFY(shown(g, "frmHelp", "txtSmallHelp"));
-            click(g, "frmHelp", "Command2");
-            QVERIFY(shown(g, "frmHelp", "txtPoboch") && !shown(g, "frmHelp", "txtSmallHelp"));
-            click(g, "frmHelp", "cmdOk");
+            QVERIFY(g.visible("frmHelp", "txtSmallHelp"));
+            g.click("frmHelp", "Command2");
+            QVERIFY(g.visible("frmHelp", "txtPoboch") && !g.visible("frmHelp", "txtSmallHelp"));
+            g.click("frmHelp", "cmdOk");
         });
         trigger(g, "SmallHelp");
         QVERIFY(!g.nav().dialog("frmHelp"));
 
         // Help's own button replaces the help window with the about box.
         soon([&] {
-            QVERIFY(shown(g, "frmHelp", "txtMainWindow"));
-            click(g, "frmHelp", "cmdAbout");
+            QVERIFY(g.visible("frmHelp", "txtMainWindow"));
+            g.click("frmHelp", "cmdAbout");
         });
         trigger(g, "BigHelp");
         QVERIFY(!g.nav().dialog("frmHelp"));
         // The about box as help's button left it, then again from the menu.
         for (const char* item : {"", "AboutPr"}) {
             if (*item) trigger(g, item);
-            QVERIFY(shown(g, "frmFirst", "cmdOkAbout"));
-            QVERIFY(!shown(g, "frmFirst", "cmdOK") && !shown(g, "frmFirst", "cmdExit"));
-            click(g, "frmFirst", "cmdOkAbout");
+            QVERIFY(g.visible("frmFirst", "cmdOkAbout"));
+            QVERIFY(!g.visible("frmFirst", "cmdOK") && !g.visible("frmFirst", "cmdExit"));
+            g.click("frmFirst", "cmdOkAbout");
             QVERIFY(!g.nav().dialog("frmFirst") && g.main()->isVisible() && !g.quit);
         }
 
         // "Новая игра" brings the start-up window back with its own buttons.
         g.messages.answers = {Answer::Yes};
         trigger(g, "NewGame");
-        QVERIFY(shown(g, "frmFirst", "cmdOK") && shown(g, "frmFirst", "cmdExit"));
-        QVERIFY(!shown(g, "frmFirst", "cmdOkAbout"));
+        QVERIFY(g.visible("frmFirst", "cmdOK") && g.visible("frmFirst", "cmdExit"));
+        QVERIFY(!g.visible("frmFirst", "cmdOkAbout"));
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::Application::applyStyle();
-    BankHelpTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+BRANKOR_WINDOW_TEST(BankHelpTest)
 #include "bankhelp_test.moc"

@@ -106,12 +106,5 @@ class ComputerTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::Application::applyStyle();
-    ComputerTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+BRANKOR_WINDOW_TEST(ComputerTest)
 #include "computer_test.moc"

@@ -72,12 +72,5 @@ class FishingTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::Application::applyStyle();
-    FishingTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+BRANKOR_WINDOW_TEST(FishingTest)
 #include "fishing_test.moc"

@@ -7,52 +7,28 @@
 using namespace brankor;
 using namespace brankor::testing;
 
-namespace {
-
-/// Acts in each window as soon as it is shown, for windows that replace one another.
-struct Player {
-    UiGame& g;
-    std::function<void(const std::string&)> act;
-    explicit Player(UiGame& game) : g(game) {
-        QObject::connect(&g.nav(), &ui::Navigator::shown, &g.nav(), [this](const QString& window) {
-            soon([this, window] {
-                act(window.toStdString());
-                // A failed check leaves its window open: close it, or the test would wait on it.
-                if (QTest::currentTestFailed()) g.nav().closeAllPlaces();
-            });
-        });
-    }
-    bool visible(const std::string& window, const char* name) {
-        QWidget* w = g.widget(window, name);
-        return w && w->isVisible();
-    }
-};
-
-}  // namespace
-
 class LeisureTest : public QObject {
     Q_OBJECT
   private slots:
     void aGameReplacesTheLeisureWindowAndBackBringsItBackClosed() {
         UiGame g;
         g.startGame();
-        Player player(g);
         int partyVisits = 0;
         int deepest = 0;
         QStringList seen;
-        player.act = [&](const std::string& window) {
+        whenShown(g, [&](const std::string& window) {
             deepest = std::max(deepest, g.nav().modalDepth());
             seen << QString::fromStdString(window);
             if (window == "frmParty") {
-                QVERIFY(!player.visible(window, "cmdRuletka") &&
-                        !player.visible(window, "cmdRuletka2") && !player.visible(window, "cmdAr"));
+                QVERIFY(!g.visible(window, "cmdRuletka") && !g.visible(window, "cmdRuletka2") &&
+                        !g.visible(window, "cmdAr"));
                 if (++partyVisits == 3) {
                     QCOMPARE(g.text(window, "lblHappyness"), g.text("frmMain", "lblHappyness"));
                     g.click(window, "cmdBack");
                     return;
                 }
                 g.click(window, "cmdKasino");
-                QVERIFY(player.visible(window, "cmdRuletka"));
+                QVERIFY(g.visible(window, "cmdRuletka"));
                 g.click(window, partyVisits == 1 ? "cmdRuletka" : "cmdRuletka2");
             } else if (window == "frmRuletka2") {
                 // A spin shows its symbols, by picture and by name, and pays on the status panel.
@@ -69,7 +45,7 @@ class LeisureTest : public QObject {
             } else {
                 g.click(window, "cmdBack");
             }
-        };
+        });
         QTest::mouseClick(g.widget<QToolButton>("frmMain", "imgParty"), Qt::LeftButton);
         QCOMPARE(seen.join(' '),
                  QStringLiteral("frmParty frmRuletka frmParty frmRuletka2 frmParty"));
@@ -81,9 +57,8 @@ class LeisureTest : public QObject {
         UiGame g;
         g.startGame();
         g.state().lblMoney = "100";
-        Player player(g);
         bool played = false;
-        player.act = [&](const std::string& window) {
+        whenShown(g, [&](const std::string& window) {
             if (window == "frmParty") {
                 if (played) {
                     g.click(window, "cmdBack");
@@ -103,10 +78,10 @@ class LeisureTest : public QObject {
             QTest::keyClicks(stake, "10");
             g.click(window, "cmdStart");
             QCOMPARE(number->text(), QStringLiteral("4"));
-            QVERIFY(!player.visible(window, "lblNum"));
+            QVERIFY(!g.visible(window, "lblNum"));
             QTest::keyClick(g.nav().dialog(window), Qt::Key_Escape);  // refused while spinning
             QCOMPARE(g.messages.shown.back().title, std::string("Нацми на <СТОП>"));
-            QVERIFY(player.visible(window, "cmdStop"));
+            QVERIFY(g.visible(window, "cmdStop"));
             g.clock.ms += 2000;
             g.random.values = {4.5 / 13};
             g.click(window, "cmdStop");
@@ -116,18 +91,11 @@ class LeisureTest : public QObject {
             QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("130"));
             QCOMPARE(g.messages.shown.back().title, std::string("Ура-а-а-а-а!!!"));
             g.click(window, "cmdBack");
-        };
+        });
         QTest::mouseClick(g.widget<QToolButton>("frmMain", "imgParty"), Qt::LeftButton);
         QVERIFY(!g.nav().dialog("frmRuletka") && !g.nav().dialog("frmParty"));
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::Application::applyStyle();
-    LeisureTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+BRANKOR_WINDOW_TEST(LeisureTest)
 #include "leisure_test.moc"

@@ -40,53 +40,27 @@ class StartupTest : public QObject {
                     .startsWith(QStringLiteral(" Добро пожаловать в игру \"Бранкор\".")));
     }
 
-    void menusCarryTheirAccelerators() {
-        UiGame g;
-        g.startGame();
-        const std::pair<const char*, const char*> items[] = {
-            {"NewGame", "&Новая игра"},        {"Save", "&Сохранить игру"},
-            {"Load", "За&грузить игру"},       {"Exit", "&Выход"},
-            {"BigHelp", "П&одробная справка"}, {"SmallHelp", "Ко&роткая справка"},
-            {"AboutPr", "О программе"},
-        };
-        for (const auto& [name, text] : items) {
-            auto* action = g.main()->findChild<QAction*>(QString::fromUtf8(name));
-            QVERIFY2(action, name);
-            QCOMPARE(action->text(), QString::fromUtf8(text));
-        }
-    }
-
-    void closeBoxAsksUnlessTheGameIsOver() {
+    void theCloseBoxAsksAndANewGameKeepsTheOldOneTickingUntilOk() {
         UiGame g;
         g.startGame();
         g.messages.answers = {Answer::No};
         QVERIFY(!g.main()->close());
-        QVERIFY(g.main());
-        QCOMPARE(g.messages.shown.size(), size_t{1});
-        g.state().SkipExitConfirm = 1;
-        QVERIFY(g.main()->close());
-        QCOMPARE(g.messages.shown.size(), size_t{1});
-        QVERIFY(!g.quit);
-    }
-
-    void newGameFromTheMenuKeepsTheOldGameTickingUntilOk() {
-        UiGame g;
-        g.startGame();
         g.state().lblMoney = "999";
         g.state().lblHours = "7";
         g.messages.answers = {Answer::Yes};
         g.main()->findChild<QAction*>(QStringLiteral("NewGame"))->trigger();
-        QCOMPARE(g.messages.shown.back().text,
-                 std::string("Вы действительно хотите начать новую игру"));
-        QVERIFY(!g.main()->isVisible());
-        QVERIFY(g.nav().dialog("frmFirst"));
+        QCOMPARE(g.messages.shown.at(0).text + "|" + g.messages.shown.at(1).text,
+                 std::string("Вы действительно хотите выйти?|Вы действительно хотите начать "
+                             "новую игру"));
+        QVERIFY(!g.main()->isVisible() && g.nav().dialog("frmFirst"));
         g.main()->advanceTime(1500);
-        QCOMPARE(g.state().lblHours, std::string("8"));
-        QCOMPARE(g.state().lblMoney, std::string("999"));
+        QCOMPARE(g.state().lblHours + g.state().lblMoney, std::string("8999"));
         QTest::mouseClick(g.widget<QPushButton>("frmFirst", "cmdOK"), Qt::LeftButton);
         QVERIFY(g.main()->isVisible());
-        QCOMPARE(g.state().lblMoney, std::string("170"));
-        QCOMPARE(g.state().lblHours, std::string("8"));  // the hour is not reset
+        QCOMPARE(g.state().lblHours + g.state().lblMoney, std::string("8170"));  // hour kept
+        g.state().SkipExitConfirm = 1;  // after a death the close box asks nothing
+        QVERIFY(g.main()->close());
+        QVERIFY(g.messages.shown.size() == 2 && !g.quit);
     }
 
     void endWindowCopiesTheEmailAndCloses() {
@@ -129,12 +103,5 @@ class StartupTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::Application::applyStyle();
-    StartupTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+BRANKOR_WINDOW_TEST(StartupTest)
 #include "startup_test.moc"

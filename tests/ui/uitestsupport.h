@@ -50,9 +50,14 @@ struct UiGame {
         if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
         return QStringLiteral("<no %1>").arg(QString::fromUtf8(name));
     }
-    /// Clicks a push button of `window`.
+    /// Whether the control `name` of `window` exists and is shown.
+    bool visible(const std::string& window, const char* name) {
+        QWidget* w = widget(window, name);
+        return w && w->isVisible();
+    }
+    /// Clicks a button of `window`.
     void click(const std::string& window, const char* name) {
-        auto* button = widget<QPushButton>(window, name);
+        auto* button = widget<QAbstractButton>(window, name);
         QVERIFY2(button, name);
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -87,6 +92,17 @@ inline void soon(std::function<void()> action) {
     });
 }
 
+/// Runs `act` with the name of every window the navigator shows, as soon as that window's own
+/// event loop runs (for windows that replace one another); a failed check closes every place.
+inline void whenShown(UiGame& g, std::function<void(const std::string&)> act) {
+    QObject::connect(&g.nav(), &ui::Navigator::shown, &g.nav(), [&g, act](const QString& window) {
+        soon([&g, act, window] {
+            act(window.toStdString());
+            if (QTest::currentTestFailed()) g.nav().closeAllPlaces();
+        });
+    });
+}
+
 inline void UiGame::visit(const char* button, const char* window,
                           const std::function<void()>& inside) {
     soon([this, window, inside] {
@@ -107,3 +123,13 @@ inline void pointAt(QWidget* widget) {
 }
 
 }  // namespace brankor::testing
+
+/// The main() of a window test program: `Test` is its QObject of test slots.
+#define BRANKOR_WINDOW_TEST(Test)                       \
+    int main(int argc, char** argv) {                   \
+        QApplication app(argc, argv);                   \
+        QApplication::setQuitOnLastWindowClosed(false); \
+        brankor::ui::Application::applyStyle();         \
+        Test test;                                      \
+        return QTest::qExec(&test, argc, argv);         \
+    }
