@@ -117,7 +117,10 @@ TEST(ArcadeGame, AFollowingPaddleWinsAfter390TicksOneLevelWithTheBallLosesAt30) 
 }
 
 TEST(ArcadePaddle, AKeyTestsTheEdgeFirstSoItGoesOneStepPastAndNoFurther) {
-    Arcade a;  // between games, in button mode
+    Arcade a;                                   // between games, in button mode
+    a.placePaddle(arcade::kFieldWidth - 1080);  // at the edge: one more step
+    a.place->onKey("", 39);
+    EXPECT_EQ(a.paddle().left, 4965);
     a.placePaddle(arcade::kFieldWidth - 1080 - 1);
     a.place->onKey("", 39);
     EXPECT_EQ(a.paddle().left, 4964);

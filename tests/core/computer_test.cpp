@@ -175,10 +175,10 @@ TEST(HardwareDisk, TheDiskIsPaidInWholeDollarsAndStopsAtNinetyGb) {
     EXPECT_EQ(s.panel(), "10 Gb|10|Купить винчестер емкостью 10 Gb.");
     EXPECT_EQ(s.lastBox(), (Message{"Внимание", "Денег маловато."}));
     EXPECT_EQ(s.state().VinchesterIndex, 0);
-    s.state().lblMoney = "35";
+    s.state().lblMoney = "25";  // exactly the two prices
     s.click("cmdBuyVinchester");
     s.click("cmdBuyVinchester");  // no pointer movement: the next disk at its own price
-    EXPECT_EQ(s.state().lblVinchester + " " + s.money() + " " + s.mood(), "15 Gb 10 30");
+    EXPECT_EQ(s.state().lblVinchester + " " + s.money() + " " + s.mood(), "15 Gb 0 30");
     EXPECT_EQ(s.state().VinchesterIndex, 2);
 
     s.state().lblMoney = "1000";
@@ -196,21 +196,13 @@ TEST(HardwareDisk, TheDiskIsPaidInWholeDollarsAndStopsAtNinetyGb) {
 
 TEST(HardwareOpening, ComponentsAtTheirTopAreDisabledOnOpening) {
     Shop s;
-    for (const char* button :
-         {"cmdBuyComp", "cmdBuyMonitor", "cmdBuyPrinter", "cmdBuySkaner", "cmdBuyModem",
-          "cmdBuyVinchester", "cmdBuyCDRom", "cmdBuyRAM", "cmdBuySvukKarta", "cmdBuyVideoKarta"})
-        EXPECT_TRUE(s[button].enabled) << button;
     GameState& g = s.state();
     g.lblComp = "Pentium III", g.lblMonitor = "17 д.", g.lblPrinter = "Лазерный";
     g.lblSkaner = "Планшетный", g.lblModem = "V90", g.lblCDROM = "64xSpeed", g.lblRAM = "128Mb";
     g.lblSoundKarta = "44КГЦ", g.lblVideoKarta = "16Mb";
     setVinchester(g, 9);
     s.open();
-    for (const auto& [name, control] : s.place->controls()) {
-        if (name.starts_with("cmdBuy")) {
-            EXPECT_FALSE(control.enabled) << name;
-        }
-    }
-    EXPECT_TRUE(s["cmdBack"].enabled);
+    for (const auto& [name, control] : s.place->controls())
+        EXPECT_EQ(control.enabled, !name.starts_with("cmdBuy")) << name;
     EXPECT_EQ(s.panel(), "------------|0|");
 }

@@ -44,18 +44,6 @@ TEST(NewGame, WritesEveryFieldAndVariable) {
     EXPECT_EQ(t.windows.log, std::vector<std::string>{"show frmMain modeless"});
 }
 
-TEST(NewGame, KeepsFinishedStudyRowsHiddenButAFreshWindowShowsThem) {
-    TestGame t;
-    t.state().hiddenControls = {"lblSStoim", "lblSCost"};
-    ForLoadMain(t.game);
-    EXPECT_EQ(t.state().hiddenControls.size(), 2u);
-    createMainWindow(t.game);
-    EXPECT_TRUE(t.state().hiddenControls.empty());
-    // Never the window-creation texts "Неучусь" and "Безработный".
-    EXPECT_EQ(t.state().lblSSchool + "|" + t.state().lblMyWork + "|" + t.state().lblHours,
-              "Не учусь|Пока нет|1");
-}
-
 TEST(StartupWindow, CloseBoxReturnsToAWaitingGameOrAsksToLeave) {
     TestGame t;
     t.windows.visible["frmMain"] = false;  // new game pending: main window hidden
