@@ -5,19 +5,6 @@
 using namespace brankor;
 using namespace brankor::testing;
 
-namespace {
-
-/// Moves the pointer onto the window's own margin, where no control lies.
-void pointAtMargin(QWidget* window) {
-    QVERIFY(window);
-    const QPointF local(3, 3);
-    QMouseEvent move(QEvent::MouseMove, local, window->mapToGlobal(local), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(window, &move);
-}
-
-}  // namespace
-
 class ComputerTest : public QObject {
     Q_OBJECT
   private slots:
@@ -27,13 +14,11 @@ class ComputerTest : public QObject {
         g.visit("imgComputer", "frmComputer", [&] {
             QCOMPARE(g.nav().dialog("frmComputer")->windowTitle(), QStringLiteral("Компьютер"));
             pointAt(g.widget("frmComputer", "cmdBuyComp"));
-            QCOMPARE(g.text("frmComputer", "lblWhat"), QStringLiteral("486"));
-            QCOMPARE(g.text("frmComputer", "lblM"), QStringLiteral("10"));
-            QCOMPARE(g.text("frmComputer", "txtSpec"), QStringLiteral("Купить старенький 486."));
+            QCOMPARE(g.texts("frmComputer", {"lblWhat", "lblM", "txtSpec"}),
+                     QStringLiteral("486|10|Купить старенький 486."));
             g.click("frmComputer", "cmdBuyComp");
-            QCOMPARE(g.text("frmMain", "lblComp"), QStringLiteral("486"));
-            QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("160"));
-            QCOMPARE(g.text("frmMain", "lblHappyness"), QStringLiteral("31"));
+            QCOMPARE(g.texts("frmMain", {"lblComp", "lblMoney", "lblHappyness"}),
+                     QStringLiteral("486|160|31"));
 
             pointAt(g.widget("frmComputer", "cmdBuyVinchester"));
             QCOMPARE(g.text("frmComputer", "txtSpec"),
@@ -42,7 +27,7 @@ class ComputerTest : public QObject {
             QCOMPARE(g.text("frmMain", "lblVinchester"), QStringLiteral("10 Gb"));
             pointAt(g.widget("frmComputer", "Label2"));  // the caption has no offer of its own
             QCOMPARE(g.text("frmComputer", "lblWhat"), QStringLiteral("10 Gb"));
-            pointAtMargin(g.nav().dialog("frmComputer"));
+            pointAt(g.nav().dialog("frmComputer"), QPointF(3, 3));  // the window's own margin
             QCOMPARE(g.text("frmComputer", "lblWhat"), QStringLiteral("------------"));
         });
     }
@@ -70,8 +55,7 @@ class ComputerTest : public QObject {
                                 "винчестер 10 Gb; CD-ROM; RAM-8Mb."));
         g.click("frmPrograms", "cmdNC");
         QCOMPARE(g.messages.shown.back().text, std::string("Вы установили Norton Commander"));
-        QCOMPARE(g.text("frmMain", "lblSystem"), QStringLiteral("NC"));
-        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("167"));
+        QCOMPARE(g.texts("frmMain", {"lblSystem", "lblMoney"}), QStringLiteral("NC|167"));
         QVERIFY(!g.widget("frmPrograms", "cmdNC")->isEnabled());
 
         // The keyboard: focus moved by Tab fills the panel, and Enter installs what it shows.

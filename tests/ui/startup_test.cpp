@@ -25,13 +25,11 @@ class StartupTest : public QObject {
         QTest::mouseClick(g.widget<QPushButton>("frmFirst", "cmdOK"), Qt::LeftButton);
         QVERIFY(g.main() && g.main()->isVisible() && !g.nav().dialog("frmFirst"));
         QCOMPARE(g.main()->windowTitle(), QStringLiteral("Бранкор"));
-        QStringList shown;
-        for (const char* name : {"lblMoney", "lblStatus", "lblHappyness", "lblHungry", "lblDay",
-                                 "lblMonth", "lblYear", "lblHours", "lblSSchool", "lblEEnglish",
-                                 "lblCComputer", "lblMyWork", "lblCar", "lblVinchester"})
-            shown << g.text("frmMain", name);
-        QCOMPARE(shown.join('|'), QStringLiteral("170|Чайник|30|30|06|12|26|1|Не учусь|Не учусь|"
-                                                 "Не учусь|Пока нет|Нет машины|Пока нет"));
+        QCOMPARE(g.texts("frmMain", {"lblMoney", "lblStatus", "lblHappyness", "lblHungry", "lblDay",
+                                     "lblMonth", "lblYear", "lblHours", "lblSSchool", "lblEEnglish",
+                                     "lblCComputer", "lblMyWork", "lblCar", "lblVinchester"}),
+                 QStringLiteral("170|Чайник|30|30|06|12|26|1|Не учусь|Не учусь|"
+                                "Не учусь|Пока нет|Нет машины|Пока нет"));
         for (const char* hidden : {"lblCom", "lblEng", "lblObras", "lblVir"})
             QVERIFY2(!g.widget<QLabel>("frmMain", hidden), hidden);
         QCOMPARE(g.widget<QLabel>("frmMain", "cap_lblHappyness")->toolTip(),
@@ -86,9 +84,8 @@ class StartupTest : public QObject {
         g.state().lblEduncation = "Неполное высшее";
         g.state().lblMoney = "1000";
         g.main()->advanceTime(18000);
-        QCOMPARE(g.widget<QLabel>("frmMain", "lblEduncation")->text(), QStringLiteral("Высшее"));
-        QCOMPARE(g.widget<QLabel>("frmMain", "lblSSchool")->text(),
-                 QStringLiteral("Вы выучились в школе."));
+        QCOMPARE(g.texts("frmMain", {"lblEduncation", "lblSSchool"}),
+                 QStringLiteral("Высшее|Вы выучились в школе."));
         QVERIFY(g.widget<QLabel>("frmMain", "lblSStoim")->isHidden());
         QVERIFY(g.widget<QLabel>("frmMain", "lblSCost")->isHidden());
         QVERIFY(!g.widget<QLabel>("frmMain", "lblECost")->isHidden());

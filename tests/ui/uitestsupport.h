@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
+#include <optional>
 
 #include "fakes/fakes.h"
 #include "ui/application.h"
@@ -54,6 +55,12 @@ struct UiGame {
     bool visible(const std::string& window, const char* name) {
         QWidget* w = widget(window, name);
         return w && w->isVisible();
+    }
+    /// The texts of several controls of `window`, joined by "|".
+    QString texts(const std::string& window, std::initializer_list<const char*> names) {
+        QStringList all;
+        for (const char* name : names) all << text(window, name);
+        return all.join('|');
     }
     /// Clicks a button of `window`.
     void click(const std::string& window, const char* name) {
@@ -113,10 +120,10 @@ inline void UiGame::visit(const char* button, const char* window,
     QVERIFY(!nav().dialog(window));
 }
 
-/// Moves the pointer to the middle of `widget`, as the window system reports it.
-inline void pointAt(QWidget* widget) {
+/// Moves the pointer to the middle of `widget` (or to `at` in it), as the window system reports it.
+inline void pointAt(QWidget* widget, std::optional<QPointF> at = std::nullopt) {
     QVERIFY(widget);
-    const QPointF local = QRectF(widget->rect()).center();
+    const QPointF local = at.value_or(QRectF(widget->rect()).center());
     QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
