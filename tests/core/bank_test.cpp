@@ -15,7 +15,7 @@ struct BankVisit : TestGame {
     explicit BankVisit(std::int16_t balance = 0, std::string money = "170") {
         state().BankBalance = balance;
         state().lblMoney = std::move(money);
-        windows.registerPlace("frmBank", [](Game& g) { return std::make_unique<FrmBank>(g); });
+        windows.registerPlace<FrmBank>("frmBank");
         bank = windows.load("frmBank");
     }
     std::string button(const std::string& box) { return box == "txtPut" ? "cmdPut" : "cmdTake"; }

@@ -11,10 +11,7 @@ using namespace brankor::testing;
 namespace {
 
 struct Shop : PlaceTest<FrmComputer> {
-    explicit Shop(const char* money = "10000") {
-        state().lblMoney = money;
-        open();
-    }
+    explicit Shop(const char* money = "10000") : PlaceTest(money) {}
     std::string panel() {
         return (*this)["lblWhat"].text + "|" + (*this)["lblM"].text + "|" + (*this)["txtSpec"].text;
     }
@@ -32,11 +29,7 @@ struct Climb {
 
     std::vector<std::pair<std::string, int>> models() const {
         std::vector<std::pair<std::string, int>> result;
-        std::string rest = rungs;
-        while (!rest.empty()) {
-            const std::size_t end = rest.find(", ");
-            const std::string rung = rest.substr(0, end);
-            rest = end == std::string::npos ? "" : rest.substr(end + 2);
+        for (const std::string& rung : split(rungs, ", ")) {
             const std::size_t blank = rung.rfind(' ');
             result.emplace_back(rung.substr(0, blank), std::stoi(rung.substr(blank + 1)));
         }

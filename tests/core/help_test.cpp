@@ -9,7 +9,7 @@ using namespace brankor::testing;
 
 TEST(Help, EachButtonShowsItsOwnTextAndHidesTheOthers) {
     TestGame g;
-    g.windows.registerPlace("frmHelp", [](Game& game) { return std::make_unique<FrmHelp>(game); });
+    g.windows.registerPlace<FrmHelp>("frmHelp");
     menuBigHelp(g.game);
     Place& help = *g.windows.find("frmHelp");
     EXPECT_EQ(help.caption() + help["lblHeading"].text,

@@ -15,11 +15,7 @@ double counterShows(int number) {
 }
 
 struct Roulette : PlaceTest<FrmRuletka> {
-    explicit Roulette(const char* money = "170") {
-        state().lblMoney = money;
-        state().lblHappyness = "50";
-        open();
-    }
+    explicit Roulette(const char* money = "170") : PlaceTest(money, "50") {}
     void bet(const char* number, const char* stake) {
         (*this)["txtChis"].text = number;
         (*this)["txtStav"].text = stake;

@@ -15,11 +15,7 @@ double reel(int symbol) {
 }
 
 struct Slots : PlaceTest<FrmRuletka2> {
-    explicit Slots(const char* money = "100") {
-        state().lblMoney = money;
-        state().lblHappyness = "50";
-        open();
-    }
+    explicit Slots(const char* money = "100") : PlaceTest(money, "50") {}
     void spin(int a, int b, int c) {
         random.values = {reel(a), reel(b), reel(c)};
         click("cmdStart");

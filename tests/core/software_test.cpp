@@ -46,19 +46,12 @@ struct Minimum {
 
     std::vector<Need> parsed() const {
         std::vector<Need> result;
-        std::string rest = needs;
-        while (!rest.empty()) {
-            const std::size_t end = rest.find("; ");
-            const std::string one = rest.substr(0, end);
-            rest = end == std::string::npos ? "" : rest.substr(end + 2);
+        for (const std::string& one : split(needs, "; ")) {
             const std::size_t blank = one.find(' ');
-            const std::string field = one.substr(0, blank), value = one.substr(blank + 1);
-            const std::size_t slash = value.find('/');
-            if (value == "any") {
-                result.push_back({field, kLowest.at(field), "Пока нет"});
-            } else {
-                result.push_back({field, value.substr(0, slash), value.substr(slash + 1)});
-            }
+            const std::string field = one.substr(0, blank);
+            const auto values = split(one.substr(blank + 1), "/");
+            result.push_back(values[0] == "any" ? Need{field, kLowest.at(field), "Пока нет"}
+                                                : Need{field, values[0], values[1]});
         }
         return result;
     }

@@ -135,7 +135,7 @@ TEST(VirusWindow, TheHeadingBlinksWhiteFirstAndTheWindowStaysUntilTheChoice) {
 TEST(VirusWindow, ALifeTickOpensItAndAWonFightKeepsItForTheNextVirus) {
     TestGame t;
     GameState& s = t.state();
-    t.windows.registerPlace("frmVirus", [](Game& g) { return std::make_unique<FrmVirus>(g); });
+    t.windows.registerPlace<FrmVirus>("frmVirus");
     s.lblComp = s.lblMonitor = s.lblVinchester = s.lblRAM = s.lblSystem = "есть";
     s.lblAntvirus = "IVP 100";
     for (int tick = 1; tick <= 10; ++tick) {

@@ -18,6 +18,15 @@ using Boxes = std::vector<Message>;
 inline Message plain(std::string title, std::string text) {
     return {std::move(title), std::move(text), Icon::None};
 }
+/// `text` cut at every `separator`.
+inline std::vector<std::string> split(const std::string& text, const std::string& separator) {
+    std::vector<std::string> parts;
+    for (std::size_t from = 0, to;; from = to + separator.size()) {
+        to = text.find(separator, from);
+        parts.push_back(text.substr(from, to - from));
+        if (to == std::string::npos) return parts;
+    }
+}
 /// The refusal of every purchase made with no money.
 inline const Message kNoMoney{"Внимание", "У вас, не хватает денег на это"};
 
@@ -48,6 +57,11 @@ class FakeWindows : public Windows {
     /// Makes `window` a place this fake can load.
     void registerPlace(const std::string& window,
                        std::function<std::unique_ptr<Place>(Game&)> make);
+    /// Makes `window` a place of class `P`.
+    template <class P>
+    void registerPlace(const std::string& window) {
+        registerPlace(window, [](Game& g) { return std::make_unique<P>(g); });
+    }
     void setGame(Game& game) { m_game = &game; }
 
     std::vector<std::string> log;  ///< "show frmBank modal", "close frmMain", "quit", ...
