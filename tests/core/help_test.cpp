@@ -28,6 +28,11 @@ TEST(Help, EachButtonShowsItsOwnTextAndHidesTheOthers) {
               "окнах вам предстоит покупать все необходимые товары, ходить во все необходимые "
               "заведения и совершать много другого.");
     EXPECT_NE(help["txtMainWindow"].text.find("\r\n::Личный статус::\r\n"), std::string::npos);
+    EXPECT_NE(help["txtSmallHelp"].text.find("\r\nКороткая справка.\r\n"), std::string::npos);
+    for (const char* version : {"2.0 (от версии 1.3)", "1.3", "1.2", "1.1"})
+        EXPECT_NE(
+            help["txtChanges"].text.find(std::string("\r\nИзменения версии ") + version + "\r\n"),
+            std::string::npos);
     EXPECT_TRUE(help["txtChanges"].text.ends_with(
         "\r\nВнимание: здесь могут указываться не все изменения игры."));
     help.onClick("cmdOk");
