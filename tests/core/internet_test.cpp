@@ -114,7 +114,6 @@ TEST(InternetSites, TheJokesSiteShowsTheTimeAndOneJokeBlockAtATime) {
 // Only the jokes site says goodbye, and it does so before the provider comes back.
 TEST(InternetSites, LeavingBringsTheProviderBack) {
     PlaceTest<FrmInterAnek> jokes;
-    jokes.open();
     std::size_t logDuringBox = 99;
     jokes.messages.whileOpen = [&](const Message&) { logDuringBox = jokes.windows.log.size(); };
     jokes.click("cmdGoOut");
@@ -123,7 +122,6 @@ TEST(InternetSites, LeavingBringsTheProviderBack) {
     EXPECT_EQ(jokes.windows.log.front(), "replace frmInterAnek frmInternet");
 
     PlaceTest<FrmInterComp> comp;
-    comp.open();
     comp.click("cmdGoOut");
     EXPECT_TRUE(comp.messages.shown.empty());
     EXPECT_EQ(comp.windows.log.front(), "replace frmInterComp frmInternet");

@@ -226,7 +226,6 @@ TEST(SoftwareInstall, Windows2000NeedsAModemAnd3DStudioMaxIIIRefusesOnly8Mb) {
 // another stores the hovered one, at its price, under the clicked one's box.
 TEST(SoftwareOffer, TheHoverTextNamesTheDiskAndAClickInstallsWhatThePanelShows) {
     Shop s;
-    s.open();
     EXPECT_EQ(s.panel(), "------------|0|");
     s.hover("cmdNC");
     EXPECT_EQ(s.panel(),

@@ -142,7 +142,6 @@ TEST(JobRequirements, EachRequirementHoldsAtItsRungAndAboveAndFailsOneBelow) {
 // The verdict on screen decides, even when it was written for another job.
 TEST(Work, AClickActsOnTheVerdictOfTheLastJobHovered) {
     Work w;
-    w.open();
     w.hover("cmdWGruschik");
     w.click("cmdWTaxi");
     EXPECT_EQ(holding(w), (Texts{"Таксист.", "Таксист.", "20", "Таксист."}));
@@ -158,7 +157,6 @@ TEST(Work, AClickActsOnTheVerdictOfTheLastJobHovered) {
 // click on the bare window empties the "Вы можете…" ending until the next visit.
 TEST(Work, AKeyboardClickBeforeAnyHoverIsJudgedAndTheBareWindowClickEmptiesTheSentence) {
     Work w;
-    w.open();
     w.click("cmdWPresident");
     EXPECT_EQ(w.lastBox().title, "Вы не ком.през.");
     EXPECT_EQ(w.state().lblMyWork, "Пока нет");
