@@ -15,7 +15,6 @@ struct Shop : PlaceTest<FrmComputer> {
     std::string panel() {
         return (*this)["lblWhat"].text + "|" + (*this)["lblM"].text + "|" + (*this)["txtSpec"].text;
     }
-    std::string mood() { return state().lblHappyness; }
 };
 
 /// A component's ladder as the player climbs it: "model price" rungs separated by ", ", the
@@ -82,7 +81,7 @@ TEST(HardwareLadders, EveryComponentClimbsFromNothingToItsTop) {
                       model + " " + std::to_string(price));
             money -= price, ++mood;
             EXPECT_EQ(s.state().*climb.field, model);
-            EXPECT_EQ(s.money() + " " + s.mood(),
+            EXPECT_EQ(s.moneyAndMood(),
                       std::to_string(int(money)) + " " + std::to_string(int(mood)));
         }
         EXPECT_TRUE(s[climb.button].enabled);
@@ -99,12 +98,12 @@ TEST(HardwareMoney, PlainComponentsAskForMoneyAboveZeroOnly) {
     Shop s("1");
     s.state().lblComp = "Pentium II";
     s.buy("cmdBuyComp");
-    EXPECT_EQ(s.state().lblComp + " " + s.money() + " " + s.mood(), "Pentium III -109 31");
+    EXPECT_EQ(s.state().lblComp + " " + s.moneyAndMood(), "Pentium III -109 31");
     for (const char* money : {"0", "-5", "0.0"}) {
         s.state().lblMoney = money;
         s.buy("cmdBuyMonitor");
         EXPECT_EQ(s.lastBox(), kNoMoney) << money;
-        EXPECT_EQ(s.state().lblMonitor + " " + s.money() + " " + s.mood(),
+        EXPECT_EQ(s.state().lblMonitor + " " + s.moneyAndMood(),
                   std::string("Пока нет ") + money + " 31");
     }
 }
@@ -119,7 +118,7 @@ TEST(HardwareCards, CardsNeedAProcessorButNoMoney) {
     s.buy("cmdBuyVideoKarta");  // without a processor the 4Mb card is refused
     EXPECT_EQ(s.lastBox(), (Message{"Не подходит конфигурация",
                                     "У вас должен быть процессор не менее, чем Pentium 133"}));
-    EXPECT_EQ(s.state().lblVideoKarta + " " + s.money() + " " + s.mood(), "1Mb -20 32");
+    EXPECT_EQ(s.state().lblVideoKarta + " " + s.moneyAndMood(), "1Mb -20 32");
 
     s.state().lblComp = "Pentium 233";
     s.state().lblSoundKarta = "22КГЦ";
@@ -146,7 +145,7 @@ TEST(HardwareOffer, AClickBuysWhatThePanelShows) {
     Shop s("100");
     s.buy("cmdBuyRAM");
     s.click("cmdBuyRAM");
-    EXPECT_EQ(s.state().lblRAM + " " + s.money() + " " + s.mood(), "8Mb 80 32");
+    EXPECT_EQ(s.state().lblRAM + " " + s.moneyAndMood(), "8Mb 80 32");
 
     s.hover("cmdBuyMonitor");
     s.state().lblComp = "Z80";
@@ -171,7 +170,7 @@ TEST(HardwareDisk, TheDiskIsPaidInWholeDollarsAndStopsAtNinetyGb) {
     s.state().lblMoney = "25";  // exactly the two prices
     s.click("cmdBuyVinchester");
     s.click("cmdBuyVinchester");  // no pointer movement: the next disk at its own price
-    EXPECT_EQ(s.state().lblVinchester + " " + s.money() + " " + s.mood(), "15 Gb 0 30");
+    EXPECT_EQ(s.state().lblVinchester + " " + s.moneyAndMood(), "15 Gb 0 30");
     EXPECT_EQ(s.state().VinchesterIndex, 2);
 
     s.state().lblMoney = "1000";

@@ -36,7 +36,7 @@ TEST(Slots, APackCostsNineDollarsAndFourMoodWithoutAMoneyTest) {
     Slots s("0");
     EXPECT_EQ(s["lblVrash"].text + " " + s.buttons(), "0 buy -");
     s.click("cmdBVrash");
-    EXPECT_EQ(s.state().lblMoney + " " + s.state().lblHappyness, "-9 46");
+    EXPECT_EQ(s.moneyAndMood(), "-9 46");
     EXPECT_EQ(s["lblYMoney"].text + " " + s["lblVrash"].text + " " + s.buttons(), "-9 5 - spin");
     EXPECT_TRUE(s.messages.shown.empty());
 }
