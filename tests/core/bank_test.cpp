@@ -15,7 +15,7 @@ struct BankVisit : TestGame {
     explicit BankVisit(std::int16_t balance = 0, std::string money = "170") {
         state().BankBalance = balance;
         state().lblMoney = std::move(money);
-        windows.registerPlace("frmBank", [](Game& g) { return std::make_unique<FrmBank>(g); });
+        windows.registerPlace<FrmBank>("frmBank");
         bank = windows.load("frmBank");
     }
     std::string button(const std::string& box) { return box == "txtPut" ? "cmdPut" : "cmdTake"; }
@@ -31,7 +31,7 @@ struct BankVisit : TestGame {
 
 const Message kNotANumber{"Error", "Это не число!", Icon::Error, Buttons::Ok};
 const Message kNegative{"Error", "Сумма не может быть меньше нуля!", Icon::Error, Buttons::Ok};
-const Message kNoMoney{"Денег нету.", "У вас нет таких денег!", Icon::None, Buttons::Ok};
+const Message kNoCash{"Денег нету.", "У вас нет таких денег!", Icon::None, Buttons::Ok};
 const Message kNoSavings{"Денег нету.", "У вас нет таких денег на счету!", Icon::None, Buttons::Ok};
 const Message kFull{"Счет полон.",
                     "Банк не может принять столько денег: на счету может лежать не больше 32767$.",
@@ -66,8 +66,8 @@ TEST(Bank, OrdersMoveWholeDollarsOrAreRefused) {
         {100, "170", "txtTake", "100", nullptr, "270 0 0"},
         {100, "170", "txtTake", "2.9", nullptr, "172 98 4"},
         {0, "170", "txtPut", "1x", &kNotANumber, "170 0 0"},
-        {100, "170", "txtPut", "171", &kNoMoney, "170 100 5"},
-        {100, "170", "txtPut", "99999999999999999999", &kNoMoney, "170 100 5"},
+        {100, "170", "txtPut", "171", &kNoCash, "170 100 5"},
+        {100, "170", "txtPut", "99999999999999999999", &kNoCash, "170 100 5"},
         {100, "170", "txtTake", "101", &kNoSavings, "170 100 5"},
         {100, "170", "txtPut", "-5", &kNegative, "170 100 5"},
         {100, "170", "txtTake", "-0.5", &kNegative, "170 100 5"},

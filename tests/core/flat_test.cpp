@@ -83,7 +83,6 @@ TEST(FlatPictures, HoverShowsOnlyThatButtonsPictureAndTheBareWindowTheGeneralOne
         {"txtSpec", {"imgKitchen"}},  // over the description: nothing changes
     };
     Flat f;
-    f.open();
     EXPECT_EQ(f.pictures(), Names{"imgMainFlat"});
     for (const auto& [control, shown] : steps) {
         f.hover(control);

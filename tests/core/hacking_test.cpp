@@ -47,7 +47,6 @@ struct Hacking : PlaceTest<FrmHakerstvo> {
         at(firstStepWhere([&](auto& c) { return (task < 5 ? c.easy : c.hard) == watch; }, take));
         click("cmdMake");
     }
-    std::string moneyAndMood() { return state().lblMoney + " " + state().lblHappyness; }
 };
 
 const char* const kDone = "Вы выполнили задание и получаете деньги.";

@@ -9,11 +9,6 @@ using namespace brankor::testing;
 
 namespace {
 
-using Boxes = std::vector<Message>;
-
-Message plain(const char* title, const char* text) {
-    return {title, text, Icon::None};
-}
 const Message kNoRodMoney = plain("Нет денег.", "У вас нет денег на удочку.");
 
 /// An open hobby window with `money` in the pocket.
@@ -23,7 +18,6 @@ struct Hobby : PlaceTest<FrmHobby> {
         state().HasRod = state().HasTackle = geared;
         open();
     }
-    std::string money() { return state().lblMoney; }
     std::string box() {
         return (*this)["lblYdochka"].text + "|" + (*this)["lblSnasti"].text + "|" +
                (*this)["lblPrikormka"].text;

@@ -1,6 +1,8 @@
 // The internet: connecting at the provider, paying by the hour on its sites, and the way back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "computer/internet.h"
 #include "computer/internetsites.h"
 #include "fakes/fakes.h"
@@ -45,6 +47,10 @@ TEST(InternetProvider, ConnectingOnceWithoutAMoneyTestAndTheConnectedStateOnReop
     EXPECT_FALSE(p["picPages"].visible);
     p.click("cmdWalk");
     EXPECT_TRUE(p["picPages"].visible);
+    p.click("cmdAnek");
+    p.click("Command5");
+    for (const char* site : {"frmInterAnek", "frmInterComp"})
+        EXPECT_EQ(std::ranges::count(p.windows.log, std::string("replace frmInternet ") + site), 1);
 }
 
 TEST(InternetProvider, EveryMissingPartRefusesAndChangesNothing) {
@@ -67,24 +73,9 @@ TEST(InternetProvider, EveryMissingPartRefusesAndChangesNothing) {
     }
 }
 
-TEST(InternetProvider, ASiteButtonGivesTheProviderWindowAwayToItsSite) {
-    Provider p;
-    p.state().lblVichod = "Есть";
-    p.open();
-    p.click("cmdWalk");
-    for (const auto& [button, site] :
-         {std::pair{"cmdAnek", "frmInterAnek"}, std::pair{"Command5", "frmInterComp"}}) {
-        p.windows.log.clear();
-        p.click(button);
-        EXPECT_EQ(p.windows.log.front(), std::string("replace frmInternet ") + site);
-    }
-}
-
 // Fifteen seconds on a site are ten ticks of the 1500 ms charge: ten hours, 50 $, into debt.
 TEST(InternetSites, FifteenSecondsCostTenHoursAndFiftyDollars) {
-    PlaceTest<FrmInterComp> site;
-    site.state().lblMoney = "30";
-    site.open();
+    PlaceTest<FrmInterComp> site("30");
     ASSERT_EQ(site.place->timers().at("tmrcm").interval, 1500);
     for (int tick = 0; tick < 10; ++tick) {
         site.clock.ms += 1500;
@@ -96,9 +87,15 @@ TEST(InternetSites, FifteenSecondsCostTenHoursAndFiftyDollars) {
     EXPECT_EQ(site["lblcm"].text, "0");
 }
 
-TEST(InternetSites, JokeBlocksShowOneAtATimeAndBrag) {
+// The clock shows the computer's time and charges nothing; the blocks show one at a time.
+TEST(InternetSites, TheJokesSiteShowsTheTimeAndOneJokeBlockAtATime) {
     PlaceTest<FrmInterAnek> site;
+    site.clock.time = {9, 5, 7};
     site.open();
+    EXPECT_EQ(site["lblhhmm"].text + site["lblSS"].text, "09:05:07");
+    site.clock.time = {23, 59, 0};
+    site.place->onTimer("Timer1");
+    EXPECT_EQ(site["lblhhmm"].text + site["lblSS"].text + site.money(), "23:59:00170");
     const char* blocks[] = {"an_0", "an_1", "an_2"};
     for (const char* block : blocks) EXPECT_FALSE(site[block].visible) << block;
     const char* buttons[] = {"Command1", "Command2", "Command3"};
@@ -114,21 +111,9 @@ TEST(InternetSites, JokeBlocksShowOneAtATimeAndBrag) {
     EXPECT_EQ(site.messages.shown.size(), 1u);
 }
 
-TEST(InternetSites, TheJokesClockShowsTheComputersTime) {
-    PlaceTest<FrmInterAnek> site;
-    site.clock.time = {9, 5, 7};
-    site.open();
-    EXPECT_EQ(site["lblhhmm"].text + site["lblSS"].text, "09:05:07");
-    site.clock.time = {23, 59, 0};
-    site.place->onTimer("Timer1");
-    EXPECT_EQ(site["lblhhmm"].text + site["lblSS"].text, "23:59:00");
-    EXPECT_EQ(site.state().lblMoney, "170");  // the clock charges nothing
-}
-
 // Only the jokes site says goodbye, and it does so before the provider comes back.
 TEST(InternetSites, LeavingBringsTheProviderBack) {
     PlaceTest<FrmInterAnek> jokes;
-    jokes.open();
     std::size_t logDuringBox = 99;
     jokes.messages.whileOpen = [&](const Message&) { logDuringBox = jokes.windows.log.size(); };
     jokes.click("cmdGoOut");
@@ -137,7 +122,6 @@ TEST(InternetSites, LeavingBringsTheProviderBack) {
     EXPECT_EQ(jokes.windows.log.front(), "replace frmInterAnek frmInternet");
 
     PlaceTest<FrmInterComp> comp;
-    comp.open();
     comp.click("cmdGoOut");
     EXPECT_TRUE(comp.messages.shown.empty());
     EXPECT_EQ(comp.windows.log.front(), "replace frmInterComp frmInternet");

@@ -1,6 +1,8 @@
 // Time passing: the clock, the life tick, deaths, courses and the virus counter.
 #include <gtest/gtest.h>
 
+#include "computer/virus.h"
+#include "core/bank.h"
 #include "core/lifecycle.h"
 #include "fakes/fakes.h"
 
@@ -8,21 +10,6 @@ using namespace brankor;
 using namespace brankor::testing;
 
 namespace {
-
-/// A window with just the labels the timers write into (the bank's, the virus window's).
-class LabelsPlace : public Place {
-  public:
-    LabelsPlace(Game& g, const std::string& name, std::vector<std::string> labels)
-        : Place(g, name, "") {
-        for (const std::string& label : labels) declare(label);
-    }
-};
-
-Place& openLabels(TestGame& t, const std::string& name, std::vector<std::string> labels) {
-    t.windows.registerPlace(
-        name, [name, labels](Game& g) { return std::make_unique<LabelsPlace>(g, name, labels); });
-    return *t.windows.load(name);
-}
 
 /// One life tick with the player kept alive, so that only the other steps show.
 bool fedTick(TestGame& t) {
@@ -52,24 +39,22 @@ TEST(Clock, HoursDaysAndMonths) {
     EXPECT_EQ(s.lblDay + "/" + s.lblMonth, "1/14");
 }
 
+// At midnight the salary is paid, even into a debt, and the interest: 5 % truncated toward zero,
+// at most the 16-bit top. An open bank shows the new balance.
 TEST(Clock, MidnightPaysSalaryAndInterestAndRefreshesAnOpenBank) {
     TestGame t;
     GameState& s = t.state();
-    Place& bank = openLabels(t, "frmBank", {"lblYHave", "lblInc"});
+    t.windows.registerPlace<FrmBank>("frmBank");
+    Place& bank = *t.windows.load("frmBank");
     s.lblHours = "23";
     s.lblMoney = "-5";
     s.lblWorkEarn = "40";
     s.BankBalance = 399;
     clockTick(t.game);
-    EXPECT_EQ(s.BankBalance, 418);
-    EXPECT_EQ(bank["lblYHave"].text + " " + bank["lblInc"].text, "418 20");
-    EXPECT_EQ(s.lblMoney, "35");
-}
-
-TEST(Clock, InterestIsFivePercentTruncatedTowardZeroAndStopsAtTheLimit) {
+    EXPECT_EQ(s.lblMoney + " " + bank["lblYHave"].text + " " + bank["lblInc"].text, "35 418 20");
     const std::pair<std::int16_t, std::int16_t> cases[] = {
-        {19, 19},       {20, 21},   {399, 418}, {32000, 32767},
-        {32767, 32767}, {-19, -19}, {-21, -22}, {-32768, -32768}};
+        {19, 19},   {20, 21},   {32000, 32767},  {32767, 32767},
+        {-19, -19}, {-21, -22}, {-32768, -32768}};
     for (const auto& [balance, next] : cases) EXPECT_EQ(withInterest(balance), next) << balance;
 }
 
@@ -184,8 +169,7 @@ TEST(LifeTick, ARungIsReachedOnlyFromTheRungBelowIt) {
 TEST(LifeTick, VirusWindowOpensOnTheTenthCompleteComputerTick) {
     TestGame t;
     GameState& s = t.state();
-    openLabels(t, "frmVirus", {"lblHMV"});
-    t.windows.close("frmVirus");
+    t.windows.registerPlace<FrmVirus>("frmVirus");
     s.lblComp = s.lblMonitor = s.lblVinchester = s.lblRAM = s.lblSystem = "есть";
     for (int tick = 1; tick <= 9; ++tick) ASSERT_TRUE(fedTick(t));
     EXPECT_EQ(s.lblVir, "9");

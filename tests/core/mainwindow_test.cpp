@@ -16,28 +16,23 @@ TEST(MainMenu, NoToEveryQuestionChangesNothing) {
     EXPECT_FALSE(queryCloseMain(t.game));
     EXPECT_EQ(t.state(), before);
     EXPECT_TRUE(t.windows.log.empty());
-    ASSERT_EQ(t.messages.shown.size(), 3u);
-    EXPECT_EQ(t.messages.shown[0],
-              (Message{"Подтвердите", "Вы действительно хотите начать новую игру", Icon::Question,
-                       Buttons::YesNo}));
-    EXPECT_EQ(t.messages.shown[1].text, "Вы действительно хотите выйти?");
-    EXPECT_EQ(t.messages.shown[2].text, "Вы действительно хотите выйти?");
+    const Message exit{"Подтвердите", "Вы действительно хотите выйти?", Icon::Question,
+                       Buttons::YesNo};
+    EXPECT_EQ(t.messages.shown, (Boxes{{"Подтвердите", "Вы действительно хотите начать новую игру",
+                                        Icon::Question, Buttons::YesNo},
+                                       exit,
+                                       exit}));
 }
 
-TEST(MainMenu, NewGameHidesTheGameAndOffersTheStartupWindow) {
+TEST(MainMenu, YesHidesTheGameForTheStartupWindowOrEndsTheProgram) {
     TestGame t;
     t.state().lblMoney = "5";
-    t.messages.answers = {Answer::Yes};
+    t.messages.answers = {Answer::Yes, Answer::Yes};
     menuNewGame(t.game);
     EXPECT_EQ(t.windows.log,
               (std::vector<std::string>{"hide frmMain", "close frmInternet", "close frmParty",
                                         "load frmFirst", "show frmFirst modeless"}));
     EXPECT_EQ(t.state().lblMoney, "5");  // the old game stays until "OK"
-}
-
-TEST(MainMenu, YesToExitEndsTheProgram) {
-    TestGame t;
-    t.messages.answers = {Answer::Yes};
     menuExit(t.game);
     EXPECT_TRUE(t.windows.quitCalled);
 }
@@ -48,7 +43,6 @@ TEST(MainMenu, CloseBoxSkipsTheQuestionAfterADeath) {
     EXPECT_TRUE(queryCloseMain(t.game));
     EXPECT_TRUE(t.messages.shown.empty());
     EXPECT_FALSE(t.windows.quitCalled);
-
     t.state().SkipExitConfirm = 0;
     t.messages.answers = {Answer::Yes};
     EXPECT_TRUE(queryCloseMain(t.game));

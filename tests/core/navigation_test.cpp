@@ -14,10 +14,6 @@ std::string lastWindow(const TestGame& t) {
     return t.windows.log.empty() ? "" : t.windows.log.back();
 }
 
-Message plain(const char* title, const char* text) {
-    return {title, text, Icon::None};
-}
-
 const Message kTaxi{
     "Требуется машина. Хотите ли вы взять такси?",
     "Банк - это отличный способ сохранения и накопления денег. К сожалению, банк находится "

@@ -9,18 +9,9 @@ using namespace brankor::testing;
 
 namespace {
 
-using Boxes = std::vector<Message>;
-const Message kNoMoney{"Внимание", "У вас, не хватает денег на это"};
 const char* const kTooHappy = "Вы уже распухли от радости";
 
-struct Party : PlaceTest<FrmParty> {
-    Party(const char* money, const char* mood) {
-        state().lblMoney = money;
-        state().lblHappyness = mood;
-        open();
-    }
-    std::string moneyAndMood() { return state().lblMoney + " " + state().lblHappyness; }
-};
+using Party = PlaceTest<FrmParty>;
 
 }  // namespace
 

@@ -7,21 +7,7 @@
 using namespace brankor;
 using namespace brankor::testing;
 
-namespace {
-
-using Boxes = std::vector<Message>;
-const Message kNoMoney{"Внимание", "У вас, не хватает денег на это"};
-
-/// An open shop with `money` in the pocket.
-struct Shop : PlaceTest<FrmShop> {
-    explicit Shop(const char* money = "170") {
-        state().lblMoney = money;
-        open();
-    }
-    std::string money() { return state().lblMoney; }
-};
-
-}  // namespace
+using Shop = PlaceTest<FrmShop>;
 
 // Any money above 0 buys a meal, even into debt; satiety above 100 refuses it. The shop's
 // satiety label catches up with every meal click, bought or refused.

@@ -15,11 +15,7 @@ double reel(int symbol) {
 }
 
 struct Slots : PlaceTest<FrmRuletka2> {
-    explicit Slots(const char* money = "100") {
-        state().lblMoney = money;
-        state().lblHappyness = "50";
-        open();
-    }
+    explicit Slots(const char* money = "100") : PlaceTest(money, "50") {}
     void spin(int a, int b, int c) {
         random.values = {reel(a), reel(b), reel(c)};
         click("cmdStart");
@@ -40,7 +36,7 @@ TEST(Slots, APackCostsNineDollarsAndFourMoodWithoutAMoneyTest) {
     Slots s("0");
     EXPECT_EQ(s["lblVrash"].text + " " + s.buttons(), "0 buy -");
     s.click("cmdBVrash");
-    EXPECT_EQ(s.state().lblMoney + " " + s.state().lblHappyness, "-9 46");
+    EXPECT_EQ(s.moneyAndMood(), "-9 46");
     EXPECT_EQ(s["lblYMoney"].text + " " + s["lblVrash"].text + " " + s.buttons(), "-9 5 - spin");
     EXPECT_TRUE(s.messages.shown.empty());
 }

@@ -35,7 +35,6 @@ TEST(Study, WithoutMoneyEveryCourseRefusesWithItsOwnTextButLeavingStillWorks) {
 
 TEST(Study, EnrolLeaveAndEnrolAgainInOneVisitThenTheClockTeaches) {
     Study g;
-    g.open();
     g.click("cmdSchool");
     g.click("cmdEnglish");
     for (int click = 0; click < 3; ++click) g.click("cmdComp");

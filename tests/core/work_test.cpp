@@ -142,7 +142,6 @@ TEST(JobRequirements, EachRequirementHoldsAtItsRungAndAboveAndFailsOneBelow) {
 // The verdict on screen decides, even when it was written for another job.
 TEST(Work, AClickActsOnTheVerdictOfTheLastJobHovered) {
     Work w;
-    w.open();
     w.hover("cmdWGruschik");
     w.click("cmdWTaxi");
     EXPECT_EQ(holding(w), (Texts{"Таксист.", "Таксист.", "20", "Таксист."}));
@@ -158,7 +157,6 @@ TEST(Work, AClickActsOnTheVerdictOfTheLastJobHovered) {
 // click on the bare window empties the "Вы можете…" ending until the next visit.
 TEST(Work, AKeyboardClickBeforeAnyHoverIsJudgedAndTheBareWindowClickEmptiesTheSentence) {
     Work w;
-    w.open();
     w.click("cmdWPresident");
     EXPECT_EQ(w.lastBox().title, "Вы не ком.през.");
     EXPECT_EQ(w.state().lblMyWork, "Пока нет");
@@ -169,47 +167,37 @@ TEST(Work, AKeyboardClickBeforeAnyHoverIsJudgedAndTheBareWindowClickEmptiesTheSe
     EXPECT_FALSE(w["lbladdOnthisW"].text.empty());
 }
 
-// Hiring writes the job wherever the player sees it ("хакер" is capitalised only in the window)
-// and the salary the clock pays at midnight; the president's job ends the game, yet stays.
-TEST(Work, HiringWritesTheJobAndTheSalaryTheClockPays) {
-    const std::tuple<const char*, Message, Texts> hires[] = {
-        {"cmdWHakker",
-         {"Вы хакер.", "Вы теперь хакер. Ваша зарплата 50 $.", Icon::None},
-         {"хакер", "хакер", "50", "Хакер"}},
-        {"cmdWPresident",
-         {"ком.през.", "Вы теперь ком. президент. Ваша зарплата 70 $.", Icon::None},
-         {"ком.през.", "ком.през.", "70", "ком.през."}},
-    };
-    for (const auto& [job, box, held] : hires) {
-        Work w;
-        w.state().lblMyWork = w.state().lblSWork = "прогр.";
-        w.state().lblWorkEarn = "35";
-        meet(w.state(), job);
-        w.open();
-        w.buy(job);
-        EXPECT_EQ(w.messages.shown, std::vector<Message>{box});
-        EXPECT_EQ(std::ranges::count(w.windows.log, "replace frmWork frmTheEnd"),
-                  std::string(job) == "cmdWPresident");
-        w.state().lblHours = "23";
-        clockTick(w.game);
-        EXPECT_EQ(holding(w), held);
-        EXPECT_EQ(w.state().lblMoney, std::to_string(170 + std::stoi(held[2])));
-    }
-}
-
-// The nine salaries, from the loader's 10 $ to the president's 70 $, each the one its hiring
-// box promises.
+// Every job hires with its box, writes the job wherever the player sees it ("хакер" is
+// capitalised only in the window) and the salary that its box promises and the clock pays at
+// midnight; the president's job ends the game, yet stays.
 TEST(Work, EveryJobPaysTheSalaryItsHiringBoxPromises) {
-    std::string salaries;
+    std::string salaries, titles;
     for (const Job& job : jobs()) {
         Work w;
         meet(w.state(), job.button);
         w.open();
         w.buy(std::string(job.button));
-        salaries += w.state().lblWorkEarn + " ";
-        EXPECT_TRUE(w.lastBox().text.ends_with(" " + w.state().lblWorkEarn + " $.")) << job.button;
+        w.state().lblHours = "23";
+        clockTick(w.game);
+        const std::string pay = std::to_string(std::stoi(w.state().lblMoney) - 170);
+        salaries += pay + " ";
+        titles += w.lastBox().title + "|";
+        EXPECT_TRUE(w.lastBox().text.ends_with(" " + pay + " $.")) << job.button;
+        EXPECT_EQ(w.state().lblWorkEarn, pay);
+        EXPECT_EQ(std::ranges::count(w.windows.log, "replace frmWork frmTheEnd"),
+                  job.button == "cmdWPresident");
+        if (job.button == "cmdWHakker") {
+            EXPECT_EQ(holding(w), (Texts{"хакер", "хакер", "50", "Хакер"}));
+        }
+        if (job.button == "cmdWPresident") {
+            EXPECT_EQ(holding(w), (Texts{"ком.през.", "ком.през.", "70", "ком.през."}));
+            EXPECT_EQ(w.lastBox().text, "Вы теперь ком. президент. Ваша зарплата 70 $.");
+        }
     }
     EXPECT_EQ(salaries, "10 20 25 30 35 40 50 55 70 ");
+    EXPECT_EQ(titles,
+              "Вы грузчик.|Вы таксист.|Вы садовник.|Вы начинающий программист.|Вы программист.|"
+              "Вы провайдер.|Вы хакер.|Вы граф.диз..|ком.през.|");
 }
 
 TEST(Work, APresidentShortOfOneFishIsRefusedWithTheMercedesAndTheFish) {

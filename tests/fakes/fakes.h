@@ -13,6 +13,23 @@
 
 namespace brankor::testing {
 
+using Boxes = std::vector<Message>;
+/// A box without an icon, as most places show them.
+inline Message plain(std::string title, std::string text) {
+    return {std::move(title), std::move(text), Icon::None};
+}
+/// `text` cut at every `separator`.
+inline std::vector<std::string> split(const std::string& text, const std::string& separator) {
+    std::vector<std::string> parts;
+    for (std::size_t from = 0, to;; from = to + separator.size()) {
+        to = text.find(separator, from);
+        parts.push_back(text.substr(from, to - from));
+        if (to == std::string::npos) return parts;
+    }
+}
+/// The refusal of every purchase made with no money.
+inline const Message kNoMoney{"Внимание", "У вас, не хватает денег на это"};
+
 /// Records every message box and answers from a script (OK for OK boxes; Yes/No queued).
 class FakeMessages : public MessageBoxes {
   public:
@@ -40,6 +57,11 @@ class FakeWindows : public Windows {
     /// Makes `window` a place this fake can load.
     void registerPlace(const std::string& window,
                        std::function<std::unique_ptr<Place>(Game&)> make);
+    /// Makes `window` a place of class `P`.
+    template <class P>
+    void registerPlace(const std::string& window) {
+        registerPlace(window, [](Game& g) { return std::make_unique<P>(g); });
+    }
     void setGame(Game& game) { m_game = &game; }
 
     std::vector<std::string> log;  ///< "show frmBank modal", "close frmMain", "quit", ...
@@ -89,6 +111,9 @@ struct TestGame {
     GameState& state() { return game.state; }
     /// Titles of the boxes shown so far.
     std::vector<std::string> titles() const;
+    std::string money() { return state().lblMoney; }
+    /// The money and the mood, as "170 30".
+    std::string moneyAndMood() { return state().lblMoney + " " + state().lblHappyness; }
 };
 
 /// A window of rules opened on a fake game, with the pointer moved and buttons clicked as a
@@ -99,6 +124,12 @@ struct PlaceTest : TestGame {
     void open() {
         place = std::make_unique<P>(game);
         place->onLoad();
+    }
+    /// Opens a visit with `money` and `mood` on the status panel.
+    explicit PlaceTest(const char* money = "170", const char* mood = "30", bool opened = true) {
+        state().lblMoney = money;
+        state().lblHappyness = mood;
+        if (opened) open();
     }
     Control& operator[](const std::string& control) { return (*place)[control]; }
     void hover(const std::string& control) { place->onMouseMove(control); }

@@ -1,9 +1,13 @@
-// The start-up window, the main window it opens, the menus and the end window, on real widgets.
+// The start-up window, the main window it opens, the menus and the end window, on real widgets;
+// saving and loading from the "&Файл" menu with real files and the platform's file dialogs.
 #include <QAction>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include "core/startwindows.h"
@@ -25,13 +29,11 @@ class StartupTest : public QObject {
         QTest::mouseClick(g.widget<QPushButton>("frmFirst", "cmdOK"), Qt::LeftButton);
         QVERIFY(g.main() && g.main()->isVisible() && !g.nav().dialog("frmFirst"));
         QCOMPARE(g.main()->windowTitle(), QStringLiteral("Бранкор"));
-        QStringList shown;
-        for (const char* name : {"lblMoney", "lblStatus", "lblHappyness", "lblHungry", "lblDay",
-                                 "lblMonth", "lblYear", "lblHours", "lblSSchool", "lblEEnglish",
-                                 "lblCComputer", "lblMyWork", "lblCar", "lblVinchester"})
-            shown << g.text("frmMain", name);
-        QCOMPARE(shown.join('|'), QStringLiteral("170|Чайник|30|30|06|12|26|1|Не учусь|Не учусь|"
-                                                 "Не учусь|Пока нет|Нет машины|Пока нет"));
+        QCOMPARE(g.texts("frmMain", {"lblMoney", "lblStatus", "lblHappyness", "lblHungry", "lblDay",
+                                     "lblMonth", "lblYear", "lblHours", "lblSSchool", "lblEEnglish",
+                                     "lblCComputer", "lblMyWork", "lblCar", "lblVinchester"}),
+                 QStringLiteral("170|Чайник|30|30|06|12|26|1|Не учусь|Не учусь|"
+                                "Не учусь|Пока нет|Нет машины|Пока нет"));
         for (const char* hidden : {"lblCom", "lblEng", "lblObras", "lblVir"})
             QVERIFY2(!g.widget<QLabel>("frmMain", hidden), hidden);
         QCOMPARE(g.widget<QLabel>("frmMain", "cap_lblHappyness")->toolTip(),
@@ -40,53 +42,27 @@ class StartupTest : public QObject {
                     .startsWith(QStringLiteral(" Добро пожаловать в игру \"Бранкор\".")));
     }
 
-    void menusCarryTheirAccelerators() {
-        UiGame g;
-        g.startGame();
-        const std::pair<const char*, const char*> items[] = {
-            {"NewGame", "&Новая игра"},        {"Save", "&Сохранить игру"},
-            {"Load", "За&грузить игру"},       {"Exit", "&Выход"},
-            {"BigHelp", "П&одробная справка"}, {"SmallHelp", "Ко&роткая справка"},
-            {"AboutPr", "О программе"},
-        };
-        for (const auto& [name, text] : items) {
-            auto* action = g.main()->findChild<QAction*>(QString::fromUtf8(name));
-            QVERIFY2(action, name);
-            QCOMPARE(action->text(), QString::fromUtf8(text));
-        }
-    }
-
-    void closeBoxAsksUnlessTheGameIsOver() {
+    void theCloseBoxAsksAndANewGameKeepsTheOldOneTickingUntilOk() {
         UiGame g;
         g.startGame();
         g.messages.answers = {Answer::No};
         QVERIFY(!g.main()->close());
-        QVERIFY(g.main());
-        QCOMPARE(g.messages.shown.size(), size_t{1});
-        g.state().SkipExitConfirm = 1;
-        QVERIFY(g.main()->close());
-        QCOMPARE(g.messages.shown.size(), size_t{1});
-        QVERIFY(!g.quit);
-    }
-
-    void newGameFromTheMenuKeepsTheOldGameTickingUntilOk() {
-        UiGame g;
-        g.startGame();
         g.state().lblMoney = "999";
         g.state().lblHours = "7";
         g.messages.answers = {Answer::Yes};
         g.main()->findChild<QAction*>(QStringLiteral("NewGame"))->trigger();
-        QCOMPARE(g.messages.shown.back().text,
-                 std::string("Вы действительно хотите начать новую игру"));
-        QVERIFY(!g.main()->isVisible());
-        QVERIFY(g.nav().dialog("frmFirst"));
+        QCOMPARE(g.messages.shown.at(0).text + "|" + g.messages.shown.at(1).text,
+                 std::string("Вы действительно хотите выйти?|Вы действительно хотите начать "
+                             "новую игру"));
+        QVERIFY(!g.main()->isVisible() && g.nav().dialog("frmFirst"));
         g.main()->advanceTime(1500);
-        QCOMPARE(g.state().lblHours, std::string("8"));
-        QCOMPARE(g.state().lblMoney, std::string("999"));
+        QCOMPARE(g.state().lblHours + g.state().lblMoney, std::string("8999"));
         QTest::mouseClick(g.widget<QPushButton>("frmFirst", "cmdOK"), Qt::LeftButton);
         QVERIFY(g.main()->isVisible());
-        QCOMPARE(g.state().lblMoney, std::string("170"));
-        QCOMPARE(g.state().lblHours, std::string("8"));  // the hour is not reset
+        QCOMPARE(g.state().lblHours + g.state().lblMoney, std::string("8170"));  // hour kept
+        g.state().SkipExitConfirm = 1;  // after a death the close box asks nothing
+        QVERIFY(g.main()->close());
+        QVERIFY(g.messages.shown.size() == 2 && !g.quit);
     }
 
     void endWindowCopiesTheEmailAndCloses() {
@@ -112,9 +88,8 @@ class StartupTest : public QObject {
         g.state().lblEduncation = "Неполное высшее";
         g.state().lblMoney = "1000";
         g.main()->advanceTime(18000);
-        QCOMPARE(g.widget<QLabel>("frmMain", "lblEduncation")->text(), QStringLiteral("Высшее"));
-        QCOMPARE(g.widget<QLabel>("frmMain", "lblSSchool")->text(),
-                 QStringLiteral("Вы выучились в школе."));
+        QCOMPARE(g.texts("frmMain", {"lblEduncation", "lblSSchool"}),
+                 QStringLiteral("Высшее|Вы выучились в школе."));
         QVERIFY(g.widget<QLabel>("frmMain", "lblSStoim")->isHidden());
         QVERIFY(g.widget<QLabel>("frmMain", "lblSCost")->isHidden());
         QVERIFY(!g.widget<QLabel>("frmMain", "lblECost")->isHidden());
@@ -127,14 +102,61 @@ class StartupTest : public QObject {
         QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Да"));
         QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Нет"));
     }
+
+    void aSavedGameComesBackOnThePanel() {
+        // The real windows and file dialogs; message boxes, clock and chance scripted.
+        FakeMessages messages;
+        FakeClock clock;
+        FakeRandom random;
+        ui::Application app{ui::ApplicationPorts{&messages, &clock, &random, nullptr, [] {}}};
+        app.start();
+        QTest::mouseClick(app.navigator().dialog("frmFirst")->findChild<QPushButton*>("cmdOK"),
+                          Qt::LeftButton);
+        ui::MainWindow* main = app.navigator().mainWindow();
+        GameState& state = app.game().state;
+        QTemporaryDir dir;
+        const auto file = [&] {
+            QFile saved(dir.filePath(QStringLiteral("game.brk")));
+            return saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
+        };
+        // Chooses a menu item and picks `name` in the file dialog it opens, which shows only
+        // saved games.
+        const auto choose = [&](const char* item, const QString& name) {
+            QStringList filters;
+            soon([&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                filters = dialog->nameFilters();
+                dialog->setDirectory(dir.path());
+                dialog->selectFile(name);
+                // done() rather than accept(), which would ask before replacing a file.
+                static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+            });
+            main->findChild<QAction*>(item)->trigger();
+            QCOMPARE(filters, QStringList{QStringLiteral("Бранкор (*.brk)")});
+        };
+
+        state.lblMoney = "4321";
+        state.Caption = "Бранкор: мой";
+        choose("Save", QStringLiteral("game"));
+        const QByteArray saved = file();  // the dialog added ".brk"
+        QVERIFY(!saved.isEmpty());
+
+        // A sum the letter code cannot hold is refused, and the earlier file stays.
+        state.lblMoney = "-5";
+        choose("Save", QStringLiteral("game.brk"));
+        QCOMPARE(messages.shown.size(), size_t{1});
+        QCOMPARE(messages.shown.back().text,
+                 std::string("Вы не сохранили игру.Сумму «-5» нельзя записать буквами"));
+        QCOMPARE(file(), saved);
+
+        state.Caption = "Бранкор";
+        choose("Load", QStringLiteral("game.brk"));
+        QCOMPARE(messages.shown.size(), size_t{1});
+        QCOMPARE(main->findChild<QLabel*>("lblMoney")->text(), QStringLiteral("4321"));
+        QCOMPARE(main->windowTitle(), QStringLiteral("Бранкор: мой"));
+    }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::Application::applyStyle();
-    StartupTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+BRANKOR_WINDOW_TEST(StartupTest)
 #include "startup_test.moc"

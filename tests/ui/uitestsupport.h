@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
+#include <optional>
 
 #include "fakes/fakes.h"
 #include "ui/application.h"
@@ -50,9 +51,20 @@ struct UiGame {
         if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
         return QStringLiteral("<no %1>").arg(QString::fromUtf8(name));
     }
-    /// Clicks a push button of `window`.
+    /// Whether the control `name` of `window` exists and is shown.
+    bool visible(const std::string& window, const char* name) {
+        QWidget* w = widget(window, name);
+        return w && w->isVisible();
+    }
+    /// The texts of several controls of `window`, joined by "|".
+    QString texts(const std::string& window, std::initializer_list<const char*> names) {
+        QStringList all;
+        for (const char* name : names) all << text(window, name);
+        return all.join('|');
+    }
+    /// Clicks a button of `window`.
     void click(const std::string& window, const char* name) {
-        auto* button = widget<QPushButton>(window, name);
+        auto* button = widget<QAbstractButton>(window, name);
         QVERIFY2(button, name);
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -87,6 +99,17 @@ inline void soon(std::function<void()> action) {
     });
 }
 
+/// Runs `act` with the name of every window the navigator shows, as soon as that window's own
+/// event loop runs (for windows that replace one another); a failed check closes every place.
+inline void whenShown(UiGame& g, std::function<void(const std::string&)> act) {
+    QObject::connect(&g.nav(), &ui::Navigator::shown, &g.nav(), [&g, act](const QString& window) {
+        soon([&g, act, window] {
+            act(window.toStdString());
+            if (QTest::currentTestFailed()) g.nav().closeAllPlaces();
+        });
+    });
+}
+
 inline void UiGame::visit(const char* button, const char* window,
                           const std::function<void()>& inside) {
     soon([this, window, inside] {
@@ -97,13 +120,23 @@ inline void UiGame::visit(const char* button, const char* window,
     QVERIFY(!nav().dialog(window));
 }
 
-/// Moves the pointer to the middle of `widget`, as the window system reports it.
-inline void pointAt(QWidget* widget) {
+/// Moves the pointer to the middle of `widget` (or to `at` in it), as the window system reports it.
+inline void pointAt(QWidget* widget, std::optional<QPointF> at = std::nullopt) {
     QVERIFY(widget);
-    const QPointF local = QRectF(widget->rect()).center();
+    const QPointF local = at.value_or(QRectF(widget->rect()).center());
     QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
 }  // namespace brankor::testing
+
+/// The main() of a window test program: `Test` is its QObject of test slots.
+#define BRANKOR_WINDOW_TEST(Test)                       \
+    int main(int argc, char** argv) {                   \
+        QApplication app(argc, argv);                   \
+        QApplication::setQuitOnLastWindowClosed(false); \
+        brankor::ui::Application::applyStyle();         \
+        Test test;                                      \
+        return QTest::qExec(&test, argc, argv);         \
+    }
