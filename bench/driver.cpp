@@ -5,7 +5,8 @@
 //                                      reports the CPU time spent after the main window was first
 //                                      painted and the peak memory, and exits
 //   brankor_bench_driver busy SECONDS  as idle, with the windows that keep timers of their own
-//                                      running open (hacking, the virus, the jokes site)
+//                                      running open (hacking, the virus, the jokes site), and
+//                                      the diary
 //   brankor_bench_driver arcade SECONDS as idle, but with an arcade game running (paddle idle;
 //                                      every play-again question answered Yes) instead of the
 //                                      busy windows
@@ -20,6 +21,7 @@
 #include "paintwatch.h"
 #include "processstats.h"
 #include "ui/application.h"
+#include "ui/mainwindow.h"
 
 namespace {
 
@@ -111,9 +113,11 @@ int main(int argc, char* argv[]) {
                 start->click();
                 return;
             }
-            if (busy)
+            if (busy) {
                 for (const char* window : kBusyWindows)
                     navigator.show(window, brankor::Modality::Modeless);
+                navigator.mainWindow()->openDiary();  // redrawn at most once a game hour
+            }
         });
     game.start();
     return QApplication::exec();

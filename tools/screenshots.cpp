@@ -17,6 +17,7 @@
 
 #include "core/ports.h"
 #include "ui/application.h"
+#include "ui/diarywindow.h"
 #include "ui/mainwindow.h"
 #include "ui/placeregistry.h"
 
@@ -154,6 +155,14 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     if (!nav.mainWindow()) return 1;
     ok &= save(*nav.mainWindow(), dir, QStringLiteral("frmMain"), findings);
+
+    // The diary after a few game days, so that its chart has lines to draw.
+    for (int hour = 0; hour < 5 * 24; ++hour) nav.mainWindow()->advanceTime(1500);
+    nav.mainWindow()->openDiary();
+    if (QWidget* diary = nav.mainWindow()->diary()) {
+        ok &= save(*diary, dir, QStringLiteral("frmDiary"), findings);
+        diary->close();
+    }
 
     for (const auto& [name, kind] : ui::placeKinds()) {
         if (name == "frmFirst") continue;
