@@ -94,18 +94,18 @@ void FrmParty::showMood() {
 }
 
 void FrmParty::onMouseMove(const std::string& control) {
-    Control& spec = (*this)["txtSpec"];
+    Control& description = (*this)["txtSpec"];
     if (const Outing* outing = rowOf(kOutings, control)) {
         (*this)["lblCost"].text = writeNumber(outing->price);
         (*this)["lblIncrease"].text = writeNumber(outing->gain);
         return;
     }
     if (rowOf(kGames, control)) {
-        spec.text = kGameText;
+        description.text = kGameText;
     } else if (control == "cmdBack") {
-        spec.text = kBackText;
+        description.text = kBackText;
     } else if (control == "cmdKasino" || control.empty()) {
-        spec.text = control.empty() ? kBareWindowText : kCasinoText;
+        description.text = control.empty() ? kBareWindowText : kCasinoText;
         (*this)["lblCost"].text.clear();
         (*this)["lblIncrease"].text.clear();
     }
