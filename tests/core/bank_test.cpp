@@ -1,8 +1,9 @@
-// The bank window: the amount check, deposits, withdrawals and their refusals. The midnight
-// interest shown while the bank is open is tested on the real windows.
+// The trip to the bank (car, taxi fare, accident and lawsuit) and the bank window: the amount
+// check, deposits, withdrawals and their refusals.
 #include <gtest/gtest.h>
 
 #include "core/bank.h"
+#include "core/navigation.h"
 #include "fakes/fakes.h"
 
 using namespace brankor;
@@ -10,42 +11,92 @@ using namespace brankor::testing;
 
 namespace {
 
-/// A game with the bank open, as the bank trip leaves it.
-struct BankVisit : TestGame {
-    explicit BankVisit(std::int16_t balance = 0, std::string money = "170") {
-        state().BankBalance = balance;
-        state().lblMoney = std::move(money);
-        windows.registerPlace<FrmBank>("frmBank");
-        bank = windows.load("frmBank");
-    }
-    std::string button(const std::string& box) { return box == "txtPut" ? "cmdPut" : "cmdTake"; }
-    /// Types the amount (the box checks it as it changes) and presses the box's "ОК" if enabled.
-    void order(const std::string& box, const std::string& amount, bool press = true) {
-        (*bank)[box].text = amount;
-        bank->onChange(box);
-        if (press && (*bank)[button(box)].enabled) bank->onClick(button(box));
-    }
-    const std::string& text(const std::string& control) { return (*bank)[control].text; }
-    Place* bank = nullptr;
-};
+const Message kTaxi{
+    "Требуется машина. Хотите ли вы взять такси?",
+    "Банк - это отличный способ сохранения и накопления денег. К сожалению, банк находится "
+    "далеко от вашего дома и без машины вам не удастся доехать до него. Но вы можете взять "
+    "такси за 10$ и доехать до банка, либо купить собственную машину в магазине.\r\n\r\n"
+    "Хотите ли вы взять такси за 10$ и доехать до банка?",
+    Icon::Question, Buttons::YesNo};
+// The titles of the other boxes of the trip.
+const std::string kTaxiQ = kTaxi.title, kNoFare = "Нет денег.", kCrash = ":-(((", kSue = "Суд?",
+                  kWon = "Дело выиграно", kLost = "Дело проиграно",
+                  kDrawn = "Дело не выиграно, но и не проиграно.";
 
-const Message kNotANumber{"Error", "Это не число!", Icon::Error, Buttons::Ok};
-const Message kNegative{"Error", "Сумма не может быть меньше нуля!", Icon::Error, Buttons::Ok};
-const Message kNoCash{"Денег нету.", "У вас нет таких денег!", Icon::None, Buttons::Ok};
-const Message kNoSavings{"Денег нету.", "У вас нет таких денег на счету!", Icon::None, Buttons::Ok};
-const Message kFull{"Счет полон.",
-                    "Банк не может принять столько денег: на счету может лежать не больше 32767$.",
-                    Icon::None, Buttons::Ok};
+// A draw that makes the trip from 1 to 15 land on the accident: Int(0.35 * 15 + 1) = 6.
+constexpr double kAccident = 0.35;
+constexpr Answer Y = Answer::Yes, N = Answer::No;
+
+using Log = std::vector<std::string>;
+
+const Message kNotANumber{"Error", "Это не число!", Icon::Error};
+const Message kNegative{"Error", "Сумма не может быть меньше нуля!", Icon::Error};
+const Message kNoCash = plain("Денег нету.", "У вас нет таких денег!");
+const Message kNoSavings = plain("Денег нету.", "У вас нет таких денег на счету!");
+const Message kFull = plain(
+    "Счет полон.", "Банк не может принять столько денег: на счету может лежать не больше 32767$.");
 
 }  // namespace
 
-TEST(Bank, OKIsOfferedOnlyForAnAmount) {
-    BankVisit b;
-    for (const std::string box : {"txtPut", "txtTake"}) {
-        b.order(box, " 7", false);
-        EXPECT_TRUE((*b.bank)[b.button(box)].enabled);
-        b.order(box, "", false);
-        EXPECT_FALSE((*b.bank)[b.button(box)].enabled);
+// Picture buttons open their places modal, except the software shop; hacking takes a hacker.
+TEST(PictureButtons, OpenTheirPlacesAndOnlyAHackerOrBetterGetsIntoHacking) {
+    TestGame t;
+    openPlace(t.game, "imgPrograms");
+    for (const char* status : {"Почти хакер", "Хакер", "Сверх профессионал"}) {
+        t.state().lblStatus = status;
+        openPlace(t.game, "imgHakker");
+    }
+    EXPECT_EQ(t.windows.log,
+              (std::vector<std::string>{"load frmPrograms", "show frmPrograms modeless",
+                                        "load frmHakerstvo", "show frmHakerstvo modal",
+                                        "show frmHakerstvo modal"}));
+    EXPECT_EQ(t.messages.shown,
+              Boxes{plain("Вы должны быть хакер.", "Ваш статус должен быть хакер.")});
+}
+
+TEST(BankTrip, CarFareAccidentAndLawsuit) {
+    // Each trip starts from a new game (mood 30, satiety 30) with: a car?, pocket money, answers to
+    // the boxes, chance draws; then the boxes shown, money, mood and satiety afterwards, and
+    // whether the bank opens.
+    using Case = std::tuple<bool, const char*, std::deque<Answer>, std::deque<double>,
+                            std::vector<std::string>, const char*, bool>;
+    const Case cases[] = {
+        {true, "170", {}, {}, {}, "170 30 30", true},
+        {false, "170", {N}, {}, {kTaxiQ}, "170 30 30", false},
+        {false, "9.5", {Y}, {}, {kTaxiQ, kNoFare}, "9.5 30 30", false},
+        {false, "10", {Y}, {0.0}, {kTaxiQ}, "0 30 30", true},
+        {false, "170", {Y}, {0.3333}, {kTaxiQ}, "160 30 30", true},  // trip 5 of 15
+        {false, "170", {Y}, {0.41}, {kTaxiQ}, "160 30 30", true},    // trip 7 of 15
+        {false, "170", {Y, N}, {kAccident}, {kTaxiQ, kCrash, kSue}, "130 20 24", true},
+        {false, "170", {Y, Y}, {kAccident, 0.0}, {kTaxiQ, kCrash, kSue, kWon}, "155 27 22", true},
+        {false, "10", {Y, Y}, {kAccident, 0.5}, {kTaxiQ, kCrash, kSue, kLost}, "-45 15 19", true},
+        {false,
+         "170",
+         {Y, Y},
+         {kAccident, 0.99},
+         {kTaxiQ, kCrash, kSue, kDrawn},
+         "140 22 21",
+         true},
+    };
+    for (const auto& [car, money, answers, draws, boxes, moneyMoodSatiety, arrives] : cases) {
+        TestGame t;
+        setCar(t.state(), car ? 1 : 0);
+        t.state().lblMoney = money;
+        t.messages.answers = answers;
+        t.random.values = draws;
+        GameState expected = t.state();  // only money, mood and satiety may change
+        openPlace(t.game, "imgBank");
+        SCOPED_TRACE(moneyMoodSatiety);
+        EXPECT_EQ(t.titles(), boxes);
+        EXPECT_TRUE(car || t.messages.shown[0] == kTaxi);
+        GameState& s = t.state();
+        EXPECT_EQ(s.lblMoney + " " + s.lblHappyness + " " + s.lblHungry, moneyMoodSatiety);
+        std::tie(expected.lblMoney, expected.lblHappyness, expected.lblHungry) =
+            std::tie(s.lblMoney, s.lblHappyness, s.lblHungry);
+        EXPECT_EQ(s, expected);
+        EXPECT_EQ(t.windows.log, (arrives ? Log{"load frmBank", "show frmBank modal"} : Log{}));
+        // The trip's chance is reseeded from the clock once the fare is paid.
+        EXPECT_EQ(t.random.reseeds, draws.empty() ? 0 : 1);
     }
 }
 
@@ -57,33 +108,32 @@ TEST(Bank, OrdersMoveWholeDollarsOrAreRefused) {
                             const char*>;
     const Case cases[] = {
         {0, "170", "txtPut", "170", nullptr, "0 170 8"},
-        {0, "170", "txtPut", "20", nullptr, "150 20 1"},
-        {0, "170", "txtPut", "39", nullptr, "131 39 1"},
         {0, "170", "txtPut", "40", nullptr, "130 40 2"},
         {0, "170.7", "txtPut", "19.9", nullptr, "151 19 0"},  // whole parts, rounded down
-        {50, "170", "txtPut", "0", nullptr, "170 50 2"},
-        {50, "170", "txtTake", "0", nullptr, "170 50 2"},
-        {100, "170", "txtTake", "100", nullptr, "270 0 0"},
         {100, "170", "txtTake", "2.9", nullptr, "172 98 4"},
         {0, "170", "txtPut", "1x", &kNotANumber, "170 0 0"},
         {100, "170", "txtPut", "171", &kNoCash, "170 100 5"},
         {100, "170", "txtPut", "99999999999999999999", &kNoCash, "170 100 5"},
         {100, "170", "txtTake", "101", &kNoSavings, "170 100 5"},
         {100, "170", "txtPut", "-5", &kNegative, "170 100 5"},
-        {100, "170", "txtTake", "-0.5", &kNegative, "170 100 5"},
         {32760, "100", "txtPut", "8", &kFull, "100 32760 1638"},
         {32760, "100", "txtPut", "7", nullptr, "93 32767 1638"},
     };
     for (const auto& [balance, money, box, amount, refusal, moneyBalanceInterest] : cases) {
         SCOPED_TRACE(std::string(box) + " " + amount);
-        BankVisit b(balance, money);
-        b.order(box, amount);
-        EXPECT_EQ(b.messages.shown, refusal ? std::vector{*refusal} : std::vector<Message>{});
-        const GameState& s = b.state();
-        EXPECT_EQ(s.lblMoney + " " + std::to_string(s.BankBalance) + " " + b.text("lblInc"),
-                  moneyBalanceInterest);
-        EXPECT_EQ(b.text("lblYHave"), std::to_string(s.BankBalance));
-        EXPECT_EQ(b.text(box), "");
-        EXPECT_FALSE((*b.bank)[b.button(box)].enabled);
+        TestGame t;
+        t.state().BankBalance = balance;
+        t.state().lblMoney = money;
+        t.windows.registerPlace<FrmBank>("frmBank");
+        Place& bank = *t.windows.load("frmBank");
+        const std::string ok = box == std::string("txtPut") ? "cmdPut" : "cmdTake";
+        bank[box].text = amount;  // the box checks the amount as it changes
+        bank.onChange(box);
+        if (bank[ok].enabled) bank.onClick(ok);
+        EXPECT_EQ(t.messages.shown, refusal ? Boxes{*refusal} : Boxes{});
+        const std::string balanceNow = std::to_string(t.state().BankBalance);
+        EXPECT_EQ(t.money() + " " + balanceNow + " " + bank["lblInc"].text, moneyBalanceInterest);
+        EXPECT_EQ(bank["lblYHave"].text + "|" + bank[box].text, balanceNow + "|");
+        EXPECT_FALSE(bank[ok].enabled);
     }
 }

@@ -1,10 +1,12 @@
-// Time passing: the clock, the life tick, deaths, courses and the virus counter.
+// Time passing: the clock, the life tick, deaths, courses and the virus counter; and the study
+// window, where the courses are joined and left.
 #include <gtest/gtest.h>
 
 #include "computer/virus.h"
 #include "core/bank.h"
 #include "core/lifecycle.h"
 #include "fakes/fakes.h"
+#include "life/study.h"
 
 using namespace brankor;
 using namespace brankor::testing;
@@ -19,92 +21,74 @@ bool fedTick(TestGame& t) {
 
 }  // namespace
 
-TEST(Clock, HoursDaysAndMonths) {
-    TestGame t;
-    GameState& s = t.state();
-    s.lblHours = "22";
-    s.lblDay = "05";
-    clockTick(t.game);
-    EXPECT_EQ(s.lblHours + "/" + s.lblDay, "23/05");  // the leading zero stays until midnight
-    clockTick(t.game);
-    EXPECT_EQ(s.lblHours + "/" + s.lblDay, "0/6");
-
-    s.lblDay = "31";  // a game started on the 31st: the first tick turns the month
-    s.lblMonth = "12";
-    clockTick(t.game);
-    EXPECT_EQ(s.lblDay + "/" + s.lblMonth + "/" + s.lblYear, "1/13/26");  // no wrap at 12
-    s.lblDay = "30";
-    s.lblHours = "23";
-    clockTick(t.game);
-    EXPECT_EQ(s.lblDay + "/" + s.lblMonth, "1/14");
-}
-
-// At midnight the salary is paid, even into a debt, and the interest: 5 % truncated toward zero,
-// at most the 16-bit top. An open bank shows the new balance.
-TEST(Clock, MidnightPaysSalaryAndInterestAndRefreshesAnOpenBank) {
+// The hour, the day (30 to a month, the month never wraps), and at midnight the salary, even
+// into a debt, and the interest: 5 % truncated toward zero, at most the 16-bit top, shown at
+// once by an open bank.
+TEST(Clock, HoursDaysMonthsAndMidnightPayments) {
     TestGame t;
     GameState& s = t.state();
     t.windows.registerPlace<FrmBank>("frmBank");
     Place& bank = *t.windows.load("frmBank");
-    s.lblHours = "23";
+    s.lblHours = "22";
+    s.lblDay = "05";
     s.lblMoney = "-5";
     s.lblWorkEarn = "40";
     s.BankBalance = 399;
     clockTick(t.game);
+    EXPECT_EQ(s.lblHours + "/" + s.lblDay, "23/05");  // the leading zero stays until midnight
+    clockTick(t.game);
+    EXPECT_EQ(s.lblHours + "/" + s.lblDay, "0/6");
     EXPECT_EQ(s.lblMoney + " " + bank["lblYHave"].text + " " + bank["lblInc"].text, "35 418 20");
+    s.lblDay = "31";  // a game started on the 31st: the first tick turns the month
+    s.lblMonth = "12";
+    clockTick(t.game);
+    EXPECT_EQ(s.lblDay + "/" + s.lblMonth + "/" + s.lblYear, "1/13/26");
+    s.lblDay = "30";
+    s.lblHours = "23";
+    clockTick(t.game);
+    EXPECT_EQ(s.lblDay + "/" + s.lblMonth, "1/14");
     const std::pair<std::int16_t, std::int16_t> cases[] = {
-        {19, 19},   {20, 21},   {32000, 32767},  {32767, 32767},
-        {-19, -19}, {-21, -22}, {-32768, -32768}};
+        {19, 19}, {20, 21}, {32000, 32767}, {-19, -19}, {-21, -22}, {-32768, -32768}};
     for (const auto& [balance, next] : cases) EXPECT_EQ(withInterest(balance), next) << balance;
 }
 
-TEST(LifeTick, HungerWarnsFromMinus22AndKillsOnThe31stTickWithEveryPlaceClosedFirst) {
+// From a new game with nothing eaten, ticks 26 to 30 warn (-22 to -30) and the 31st kills,
+// closing every place before the main window. The limits are exclusive, and hunger is named
+// when both are fatal on one tick.
+TEST(LifeTick, HungerAndBoredomWarnAndKillBelowTheirLimits) {
     TestGame t;
     int tick = 1;
     for (; lifeTick(t.game); ++tick) ASSERT_LT(tick, 100);
     EXPECT_EQ(tick, 31);
-    EXPECT_EQ(t.state().lblHungry, "-32");
-    ASSERT_EQ(t.messages.shown.size(), 6u);  // ticks 26 to 30 warn (-22 to -30), then death
-    EXPECT_EQ(t.messages.shown[0].title, "ОПАСНОСТЬ!!!");
-    EXPECT_EQ(t.messages.shown[0].text,
-              "Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и поесть "
-              "вдоволь.   ВНИМАНИЕ: если ваше состояние сытости достигнет -30, тогда вас "
-              "постигнет лютая смерть!!!");
+    ASSERT_EQ(t.messages.shown.size(), 6u);
+    const Message hungry{"ОПАСНОСТЬ!!!",
+                         "Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и "
+                         "поесть вдоволь.   ВНИМАНИЕ: если ваше состояние сытости достигнет -30, "
+                         "тогда вас постигнет лютая смерть!!!"};
+    EXPECT_EQ(t.messages.shown[0], hungry);
     EXPECT_EQ(t.messages.shown.back(), (Message{"+СМЕРТЬ+", "К сожалению вы умерли от голода.",
                                                 Icon::Exclamation, Buttons::Ok}));
     EXPECT_EQ(t.state().SkipExitConfirm, 1);
     EXPECT_EQ(t.windows.log, (std::vector<std::string>{"closeAllPlaces", "close frmMain",
                                                        "load frmFirst", "show frmFirst modal"}));
-}
 
-TEST(LifeTick, WarningAndDeathLimitsAreExclusiveAndHungerComesFirst) {
-    TestGame both;  // both fatal on the same tick: hunger is named
-    both.state().lblHungry = "-29";
-    both.state().lblHappyness = "-39";
-    EXPECT_FALSE(lifeTick(both.game));
-    EXPECT_EQ(both.messages.shown.back().text, "К сожалению вы умерли от голода.");
-
-    TestGame t;
-    t.state().lblHungry = "-28";     // -30 does not kill
-    t.state().lblHappyness = "-38";  // -40 does not kill
-    EXPECT_TRUE(lifeTick(t.game));
-    EXPECT_EQ(t.titles(), std::vector<std::string>{"ОПАСНОСТЬ!!!"});
-
-    TestGame quiet;
-    quiet.state().lblHungry = "-18";  // -20 gives no warning
-    EXPECT_TRUE(lifeTick(quiet.game));
-    EXPECT_TRUE(quiet.messages.shown.empty());
-
-    TestGame bored;
-    bored.state().lblHappyness = "-30";
-    EXPECT_TRUE(lifeTick(bored.game));
-    EXPECT_EQ(bored.messages.shown.back().title, "ОПАСНОСТЬ" + std::string(20, '!'));
-    EXPECT_EQ(bored.messages.shown.back().text,
-              "Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если ваше настроение "
-              "достигнет -40, тогда вас постигнет лютая смерть!!!");
-    bored.state().lblHappyness = "-39";
-    EXPECT_FALSE(lifeTick(bored.game));
-    EXPECT_EQ(bored.messages.shown.back().text, "К сожалению вы умерли от тоски.");
+    const Message bored{"ОПАСНОСТЬ" + std::string(20, '!'),
+                        "Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если ваше "
+                        "настроение достигнет -40, тогда вас постигнет лютая смерть!!!"};
+    const std::tuple<const char*, const char*, bool, Boxes> cases[] = {
+        {"-29", "-39", false, {{"+СМЕРТЬ+", "К сожалению вы умерли от голода."}}},
+        {"-28", "-38", true, {hungry}},  // -30 and -40 do not kill
+        {"-18", "-28", true, {}},        // -20 and -30 give no warning
+        {"30", "-30", true, {bored}},
+        {"30", "-39", false, {{"+СМЕРТЬ+", "К сожалению вы умерли от тоски."}}},
+    };
+    for (const auto& [hunger, mood, alive, boxes] : cases) {
+        TestGame g;
+        g.state().lblHungry = hunger;
+        g.state().lblHappyness = mood;
+        EXPECT_EQ(lifeTick(g.game), alive) << hunger << " " << mood;
+        EXPECT_EQ(g.messages.shown, boxes) << hunger << " " << mood;
+    }
 }
 
 // All three courses from a new game to their ends: every box of the three ladders on its tick,
@@ -114,38 +98,39 @@ TEST(LifeTick, ThreeCoursesFromANewGameShowEveryRungOnItsTickInOrder) {
     TestGame t;
     GameState& s = t.state();
     s.lblSCost = "6";
-    s.lblECost = "8";
-    s.lblCCost = "8";
+    s.lblECost = s.lblCCost = "8";
     s.lblMoney = "5";
     int tick = 1;
     std::vector<std::string> boxes;
     t.messages.whileOpen = [&](const Message& m) {
-        boxes.push_back(std::to_string(tick) + " " + m.title + ": " + m.text);
+        boxes.push_back(std::to_string(tick) + " " + m.title);
     };
     for (; tick <= 64; ++tick) ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ(boxes,
-              (std::vector<std::string>{
-                  "10 Вы Любитель: Ваш статус стал теперь любитель.",
-                  "10 Образование Неполное среднее: Ваше образование теперь неполное среднее. ",
-                  "12 Вы на 1 Уровене: Вы перешли на 1 уровень. ",
-                  "14 Образование Среднее: Ваше образование теперь среднее. ",
-                  "16 Вы Новичок: Ваш статус стал теперь новичок.",
-                  "18 Вы на 2 Уровене: Вы перешли на 2 уровень. ",
-                  "22 Вы Программист: Ваш статус стал теперь программист.",
-                  "22 Вы на 3 Уровене: Вы перешли на 3 уровень. ",
-                  "22 Образование Неполное высшее: Ваше образование теперь неполное высшее. ",
-                  "28 Вы Почти Хакер: Ваш статус стал теперь почти хакер.",
-                  "28 Образование Высшее: Ваше образование теперь высшее. ",
-                  "30 Вы на 4 Уровене: Вы перешли на 4 уровень. ",
-                  "36 Вы Хакер: Ваш статус стал теперь хакер. ",
-                  "38 Вы на 5 Уровене: Вы перешли на 5 уровень. ",
-                  "46 Вы Администратор: Ваш статус стал теперь администратор. ",
-                  "48 Вы на 6 Уровене: Вы перешли на 6 уровень. ",
-                  "54 Вы Профессионал: Ваш статус стал теперь профессионал. ",
-                  "56 Вы на 7 Уровене: Вы перешли на 7 уровень. ",
-                  "60 Вы Сверх профессионал: Ваш статус стал теперь сверх профессионал. ",
-                  "62 Вы на 8 Уровене: Вы перешли на 8 уровень. ",
-              }));
+    EXPECT_EQ(boxes, (std::vector<std::string>{"10 Вы Любитель",
+                                               "10 Образование Неполное среднее",
+                                               "12 Вы на 1 Уровене",
+                                               "14 Образование Среднее",
+                                               "16 Вы Новичок",
+                                               "18 Вы на 2 Уровене",
+                                               "22 Вы Программист",
+                                               "22 Вы на 3 Уровене",
+                                               "22 Образование Неполное высшее",
+                                               "28 Вы Почти Хакер",
+                                               "28 Образование Высшее",
+                                               "30 Вы на 4 Уровене",
+                                               "36 Вы Хакер",
+                                               "38 Вы на 5 Уровене",
+                                               "46 Вы Администратор",
+                                               "48 Вы на 6 Уровене",
+                                               "54 Вы Профессионал",
+                                               "56 Вы на 7 Уровене",
+                                               "60 Вы Сверх профессионал",
+                                               "62 Вы на 8 Уровене"}));
+    std::string texts;
+    for (const int box : {0, 1, 2, 12, 19}) texts += t.messages.shown[box].text + "|";
+    EXPECT_EQ(texts,
+              "Ваш статус стал теперь любитель.|Ваше образование теперь неполное среднее. |Вы "
+              "перешли на 1 уровень. |Ваш статус стал теперь хакер. |Вы перешли на 8 уровень. |");
     EXPECT_EQ(s.lblStatus + "|" + s.lblEnglish + "|" + s.lblEduncation,
               "Сверх профессионал|8 уровень|Высшее");
     EXPECT_EQ(s.lblCom + s.lblEng + s.lblObras + s.lblCCost + s.lblECost + s.lblSCost, "OKOKOK000");
@@ -154,44 +139,93 @@ TEST(LifeTick, ThreeCoursesFromANewGameShowEveryRungOnItsTickInOrder) {
     EXPECT_EQ(s.hiddenControls, (std::set<std::string>{"lblStoim", "lblCCost", "lblEStoim",
                                                        "lblECost", "lblSStoim", "lblSCost"}));
     EXPECT_EQ(s.lblMoney, std::to_string(5 - 28 * 3 - 62 * 4 - 60 * 4));
-}
 
-TEST(LifeTick, ARungIsReachedOnlyFromTheRungBelowIt) {
-    TestGame t;
-    GameState& s = t.state();
+    // A rung is reached only from the rung below it: the count passes "Чайник"'s 10 unheeded.
+    s.lblStatus = "Чайник";
     s.lblCom = "15";
-    s.lblCCost = "8";  // the count becomes 16, but "Чайник" needed 10
+    s.lblCCost = "8";
     ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ(s.lblStatus, "Чайник");
-    EXPECT_TRUE(t.messages.shown.empty());
+    EXPECT_EQ(s.lblStatus + " " + std::to_string(boxes.size()), "Чайник 20");
 }
 
+// The count rises only while all five parts are there, and the window opens at 10 or more.
 TEST(LifeTick, VirusWindowOpensOnTheTenthCompleteComputerTick) {
     TestGame t;
     GameState& s = t.state();
     t.windows.registerPlace<FrmVirus>("frmVirus");
-    s.lblComp = s.lblMonitor = s.lblVinchester = s.lblRAM = s.lblSystem = "есть";
+    const auto parts = {&GameState::lblComp, &GameState::lblMonitor, &GameState::lblVinchester,
+                        &GameState::lblRAM, &GameState::lblSystem};
+    for (std::string GameState::*missing : parts) {
+        for (std::string GameState::*p : parts) s.*p = p == missing ? "Пока нет" : "есть";
+        ASSERT_TRUE(fedTick(t));
+    }
+    for (std::string GameState::*p : parts) s.*p = "есть";
     for (int tick = 1; tick <= 9; ++tick) ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ(s.lblVir, "9");
-    EXPECT_EQ(t.windows.find("frmVirus"), nullptr);
+    EXPECT_EQ(s.lblVir + (t.windows.find("frmVirus") ? " open" : ""), "9");
     ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ(s.lblVir, "0");
-    EXPECT_EQ((*t.windows.find("frmVirus"))["lblHMV"].text, "10");
+    EXPECT_EQ(s.lblVir + " " + (*t.windows.find("frmVirus"))["lblHMV"].text, "0 10");
     EXPECT_EQ(t.windows.log.back(), "show frmVirus modal");
-
     t.windows.close("frmVirus");
     s.lblVir = "10";  // raised elsewhere already
     ASSERT_TRUE(fedTick(t));
     EXPECT_EQ((*t.windows.find("frmVirus"))["lblHMV"].text, "11");
+}
 
-    // A computer short of any one of its five parts counts nothing.
-    for (std::string GameState::*part :
-         {&GameState::lblComp, &GameState::lblMonitor, &GameState::lblVinchester,
-          &GameState::lblRAM, &GameState::lblSystem}) {
-        s.lblComp = s.lblMonitor = s.lblVinchester = s.lblRAM = s.lblSystem = "есть";
-        s.*part = "Пока нет";
-        s.lblVir = "3";
-        ASSERT_TRUE(fedTick(t));
-        EXPECT_EQ(s.lblVir, "3");
+using Study = PlaceTest<FrmStudy>;
+
+TEST(Study, WithoutMoneyEveryCourseRefusesWithItsOwnTextButLeavingStillWorks) {
+    Study g("0");
+    g.state().lblSCost = "6";
+    g.state().lblSSchool = "Веч.школа";
+    g.open();
+    g.click("cmdSchool");
+    EXPECT_EQ(g.state().lblSSchool + " " + g.state().lblSCost, "Не учусь 0");
+    for (const auto& [button, money, refusal] :
+         {std::tuple{"cmdSchool", "0", "У вас, не хватает денег на обучение в школе"},
+          {"cmdEnglish", "-5", "У вас, не хватает денег на обучение англ. языку"},
+          {"cmdComp", "0", "У вас, не хватает денег на обучение комп. курсам"}}) {
+        g.state().lblMoney = money;
+        g.click(button);
+        EXPECT_EQ(g.lastBox(), (Message{"Внимание", refusal}));
     }
+    EXPECT_EQ(g.state().lblSCost + g.state().lblECost + g.state().lblCCost, "000");
+}
+
+TEST(Study, EnrolLeaveAndEnrolAgainInOneVisitThenTheClockTeaches) {
+    Study g;
+    g.click("cmdSchool");
+    g.click("cmdEnglish");
+    for (int click = 0; click < 3; ++click) g.click("cmdComp");
+    EXPECT_EQ(g.state().lblCComputer + " " + g.state().lblCCost, "Курсы 8");
+    EXPECT_EQ(g.state().lblSCost + " " + g.state().lblECost, "6 8");  // the price per game day
+    lifeTick(g.game);
+    EXPECT_EQ(g.state().lblCom + " " + g.state().lblMoney, "1 159");
+    g.open();  // the next visit shows the courses as enrolled
+    EXPECT_EQ(g["cmdComp"].text + "|" + g["cmdEnglish"].text,
+              "Закончить ходить на компьютерные курсы|Закончить ходить на курсы англ.яз.");
+}
+
+// A finished course shows so, disabled, even when its fee says enrolled; the others keep theirs.
+// One that the clock finishes during the visit is neither left nor entered again.
+TEST(Study, FinishedCoursesShowDisabledEvenWhenTheClockEndsOneDuringTheVisit) {
+    Study g;
+    g.state().lblCom = "OK";
+    g.state().lblCCost = g.state().lblECost = "8";
+    g.state().lblEnglish = "7 уровень";
+    g.state().lblEng = "61";
+    g.state().lblEEnglish = "Курсы";
+    g.open();
+    EXPECT_EQ(g["cmdSchool"].text, "Ходить в вечернюю школу");
+    EXPECT_EQ(g["cmdEnglish"].text, "Закончить ходить на курсы англ.яз.");
+    EXPECT_EQ(g["cmdComp"].text, "Вы уже выучились на ком. курсах.");
+    EXPECT_FALSE(g["cmdComp"].enabled);
+    lifeTick(g.game);  // the last rung: the course is over
+    const std::size_t boxes = g.messages.shown.size();
+    g.click("cmdEnglish");
+    EXPECT_EQ(g["cmdEnglish"].text, "Вы уже выучились англ.языку.");
+    EXPECT_FALSE(g["cmdEnglish"].enabled);
+    EXPECT_EQ(g.state().lblEEnglish + " " + g.state().lblECost, "Вы выучили англ. яз. 0");
+    EXPECT_EQ(g.messages.shown.size(), boxes);
+    g.open();
+    EXPECT_FALSE(g["cmdEnglish"].enabled);
 }

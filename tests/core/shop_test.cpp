@@ -1,7 +1,9 @@
-// The shop: meals, the clothes ladder and the car ladder, as the player sees them.
+// The shop (meals, the clothes ladder and the car ladder) and the flat's four ladders and
+// pictures, as the player sees them.
 #include <gtest/gtest.h>
 
 #include "fakes/fakes.h"
+#include "life/flat.h"
 #include "life/shop.h"
 
 using namespace brankor;
@@ -32,24 +34,24 @@ TEST(ShopMeals, MoneyAndSatietyDecideAndTheLabelFollowsEveryClick) {
     }
 }
 
+// 170 $ buy exactly the whole wardrobe; at its top the click disables the button for good.
 TEST(ShopClothes, TheLadderIsClimbedInOrderAndItsTopDisablesTheButton) {
-    const char* offers[][3] = {
-        {"Купить дешевый спортивный костюм.", "5", "Спорт.костюм"},
-        {"Купить летнюю одежду.", "10", "Летняя"},
-        {"Купить Новые джинсы и футболку.", "15", "Джинсы"},
-        {"Купить костюм (брюки и пиджак).", "20", "Костюм"},
-        {"Купить куртку.", "25", "Куртка"},
-        {"Купить красивую рубашку и брюки.", "30", "Рубашка"},
-        {"Купить супер футболку, кепку, шорты и т.д..", "30", "Футболка и т.д."},
-        {"Купить одежду последней моды.", "35", "Посл.моды"},
-        {"Нажми на кнопку <Купить одежду>", "0", "------------"},
+    const char* offers[] = {
+        "Купить дешевый спортивный костюм.|5|Спорт.костюм",
+        "Купить летнюю одежду.|10|Летняя",
+        "Купить Новые джинсы и футболку.|15|Джинсы",
+        "Купить костюм (брюки и пиджак).|20|Костюм",
+        "Купить куртку.|25|Куртка",
+        "Купить красивую рубашку и брюки.|30|Рубашка",
+        "Купить супер футболку, кепку, шорты и т.д..|30|Футболка и т.д.",
+        "Купить одежду последней моды.|35|Посл.моды",
+        "Нажми на кнопку <Купить одежду>|0|------------",
     };
-    Shop s;  // 170 $ buy exactly the whole wardrobe
-    for (const auto& offer : offers) {
+    Shop s;
+    for (const char* offer : offers) {
         EXPECT_TRUE(s["cmdBuyClothes"].enabled);
         s.buy("cmdBuyClothes");
-        EXPECT_EQ(s["txtSpec"].text + "|" + s["lblShCost"].text + "|" + s["lblWhat"].text,
-                  std::string(offer[0]) + "|" + offer[1] + "|" + offer[2]);
+        EXPECT_EQ(s["txtSpec"].text + "|" + s["lblShCost"].text + "|" + s["lblWhat"].text, offer);
     }
     EXPECT_EQ(s.state().lblClothes + " " + s.money(), "Посл.моды 0");
     EXPECT_FALSE(s["cmdBuyClothes"].enabled);
@@ -71,10 +73,9 @@ TEST(ShopClothes, AClickBuysWhatThePanelShowsWhileThereIsMoney) {
     EXPECT_EQ(s["lblShCost"].text + " " + s["lblWhat"].text, "00 ------------");
 }
 
+// The whole money, rounded down, must cover the next car's price.
 TEST(ShopCars, TheWholeMoneyBuysTheNextCarUpToTheMercedes) {
     Shop s("60");
-    EXPECT_EQ(s["lblCurCar"].text + " " + s["lblCar"].text + " " + s["imgCCar"].picture,
-              "Нет машины Пятерка2105 car1");
     s.buy("cmdCar");
     EXPECT_EQ(s.lastBox(),
               (Message{"Вы купили машину", "Поздравляю! Вы купили машину марки Пятерка2105.",
@@ -85,20 +86,74 @@ TEST(ShopCars, TheWholeMoneyBuysTheNextCarUpToTheMercedes) {
     EXPECT_EQ(s["lblCar"].text + " " + s["lblShCost"].text + " " + s["imgCCar"].picture,
               "Девятка21093 60 car2");
     EXPECT_EQ(s.lastBox(), (Message{"Внимание", "Денег маловато."}));
-    EXPECT_EQ(s.state().lblCar + " " + s.money(), "Пятерка2105 59.9");
-    s.state().lblMoney = "60";  // exactly the price
-    s.buy("cmdCar");
-    EXPECT_EQ(s.state().lblCar + " " + s.money(), "Девятка21093 0");
-    s.state().lblMoney = "1000";
-    for (int car = 3; car <= 5; ++car) s.buy("cmdCar");
-    EXPECT_EQ(s.state().lblCar + " " + s.money(),
-              "Mercedes " + std::to_string(1000 - 70 - 80 - 200));
+    std::string bought;
+    for (const char* money : {"60", "70", "80", "199", "200"}) {
+        s.state().lblMoney = money;  // exactly the price, or a dollar short of the Mercedes
+        s.buy("cmdCar");
+        bought += s.state().lblCar + " " + s.money() + "|";
+    }
+    EXPECT_EQ(bought, "Девятка21093 0|Десятка2110 0|Волга3110 0|Волга3110 199|Mercedes 0|");
     s.hover("cmdCar");
     EXPECT_EQ(s["imgCCar"].picture, "carshop");
     EXPECT_FALSE(s["cmdCar"].enabled);
-    for (const int carIndex : {5, 9}) {  // 9: a damaged saved game offers nothing, not a crash
-        s.state().CarIndex = static_cast<std::int16_t>(carIndex);
-        s.open();
-        EXPECT_FALSE(s["cmdCar"].enabled) << carIndex;
+    s.state().CarIndex = 9;  // a damaged saved game offers nothing, not a crash
+    s.open();
+    EXPECT_FALSE(s["cmdCar"].enabled);
+}
+
+using Flat = PlaceTest<FrmFlat>;
+
+TEST(FlatPurchase, OneDollarStillBuysTheCottageAndTheTopDisablesTheButton) {
+    Flat f("1");
+    f.state().lblRoom = "6";
+    f.open();
+    f.buy("cmdBuyFlat");
+    EXPECT_EQ(f["txtSpec"].text,
+              "Купить современный семикомнатный коттедж . Одну из комнат Вы видите на картинке "
+              "справа");
+    EXPECT_EQ(f["lblM"].text + " " + f.moneyAndMood() + " " + f.state().lblRoom, "150 -149 34 7");
+    f.buy("cmdBuyFlat");  // nothing left on this ladder: the click disables the button
+    EXPECT_EQ(f["txtSpec"].text, "Нажми на кнопку <Купить новую квартиру и продать старую>");
+    EXPECT_FALSE(f["cmdBuyFlat"].enabled);
+    f.state().lblKitchen = "Комфортная";
+    f.open();  // the next visit opens with the buttons at their tops disabled
+    EXPECT_FALSE(f["cmdBuyFlat"].enabled || f["cmdBuyKitchen"].enabled);
+    EXPECT_TRUE(f["cmdBuyBath"].enabled && f["cmdBuyMebel"].enabled);
+}
+
+// Each whole ladder bought from a new game costs the sum of its six prices; the mood
+// rises 4 per flat and 1 per other step.
+TEST(FlatPurchase, EachWholeLadderCostsTheSumOfItsPrices) {
+    const std::pair<const char*, int> ladders[] = {
+        {"cmdBuyFlat", 20 + 30 + 45 + 60 + 75 + 150},
+        {"cmdBuyBath", 5 + 15 + 20 + 35 + 45 + 60},
+        {"cmdBuyKitchen", 10 + 20 + 25 + 40 + 50 + 65},
+        {"cmdBuyMebel", 15 + 25 + 30 + 40 + 55 + 70},
+    };
+    Flat f("10000");
+    int money = 10000;
+    for (const auto& [button, cost] : ladders) {
+        for (int step = 0; step < 8 && f[button].enabled; ++step) f.buy(button);
+        EXPECT_EQ(f.state().lblMoney, std::to_string(money -= cost)) << button;
     }
+    const GameState& s = f.state();
+    EXPECT_EQ(s.lblRoom + s.lblBath + s.lblKitchen + s.lblSMebel, "7Бол.бассейнКомфортнаяОфисная");
+    EXPECT_EQ(s.lblHappyness, std::to_string(30 + 6 * 4 + 3 * 6));
+}
+
+// Hovering a button shows only its picture; the bare window adds the general one, leaving the
+// last picture under it, and the description changes nothing.
+TEST(FlatPictures, HoverShowsOnlyThatButtonsPictureAndTheBareWindowTheGeneralOne) {
+    Flat f;
+    std::string seen;
+    for (const char* control : {"cmdBuyBath", "cmdBuyFlat", "", "cmdBuyMebel", "", "txtSpec"}) {
+        f.hover(control);
+        for (const char* p : {"imgMainFlat", "imgFlat", "imgBath", "imgKitchen", "imgMebel"})
+            if (f[p].visible) seen += std::string(p) + " ";
+        seen += "| ";
+    }
+    EXPECT_EQ(seen,
+              "imgBath | imgFlat | imgMainFlat imgFlat | imgMebel | imgMainFlat | imgMainFlat | ");
+    EXPECT_EQ(f["txtSpec"].text + " " + f["lblWhat"].text + " " + f["lblM"].text,
+              "Покупайте и обустраивайте вашу квартиру ------------ 0");
 }
