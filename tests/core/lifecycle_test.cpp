@@ -191,20 +191,6 @@ TEST(Study, WithoutMoneyEveryCourseRefusesWithItsOwnTextButLeavingStillWorks) {
     EXPECT_EQ(g.state().lblSCost + g.state().lblECost + g.state().lblCCost, "000");
 }
 
-TEST(Study, EnrolLeaveAndEnrolAgainInOneVisitThenTheClockTeaches) {
-    Study g;
-    g.click("cmdSchool");
-    g.click("cmdEnglish");
-    for (int click = 0; click < 3; ++click) g.click("cmdComp");
-    EXPECT_EQ(g.state().lblCComputer + " " + g.state().lblCCost, "Курсы 8");
-    EXPECT_EQ(g.state().lblSCost + " " + g.state().lblECost, "6 8");  // the price per game day
-    lifeTick(g.game);
-    EXPECT_EQ(g.state().lblCom + " " + g.state().lblMoney, "1 159");
-    g.open();  // the next visit shows the courses as enrolled
-    EXPECT_EQ(g["cmdComp"].text + "|" + g["cmdEnglish"].text,
-              "Закончить ходить на компьютерные курсы|Закончить ходить на курсы англ.яз.");
-}
-
 // A finished course shows so, disabled, even when its fee says enrolled; the others keep theirs.
 // One that the clock finishes during the visit is neither left nor entered again.
 TEST(Study, FinishedCoursesShowDisabledEvenWhenTheClockEndsOneDuringTheVisit) {
