@@ -1,14 +1,15 @@
-// Saving and loading the game through the menu rules, with the disk kept in memory.
+// Saving, loading and restoring the game through the menu, with the disk kept in memory.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
+#include <utility>
 
-#include "core/number.h"
-#include "core/savegame/codepage.h"
-#include "core/savegame/savedgame.h"
+#include "core/lifecycle.h"
+#include "core/mainwindow.h"
+#include "core/newgame.h"
+#include "core/savegame/recovery.h"
 #include "core/savegame/savegamemenu.h"
 #include "fakes/fakes.h"
 #include "fuzz/savedgamecheck.h"
@@ -18,34 +19,28 @@ using namespace brankor::testing;
 
 namespace {
 
-const std::filesystem::path kTests = BRANKOR_TESTS_DIR;
-
 std::string bytesOf(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-/// The names of the labels in which two states differ, or a note that the module variables do.
-std::string differences(const GameState& a, const GameState& b) {
-    std::string names;
-    for (const Field& field : fields())
-        if (a.*field.member != b.*field.member) names += std::string(field.name) + " ";
-    return names.empty() && !(a == b) ? "module variables" : names;
-}
-
-/// A disk of named byte strings; with `failWrites` every write fails and nothing changes.
-struct MemoryDisk : SavedGameFiles {
+/// Named byte strings, "recovery.brk" the recovery file; "locked.brk" cannot be written.
+struct MemoryDisk : SavedGameFiles, RecoveryFile {
     std::map<std::string, std::string> files;
-    bool failWrites = false;
     FileContents read(const std::string& path, std::size_t limit) override {
         if (!files.count(path)) return {FileError::NotFound, {}};
         return {FileError::None, files[path].substr(0, limit)};
     }
     FileError write(const std::string& path, std::string_view bytes) override {
-        if (failWrites) return FileError::WriteFailed;
+        if (path == "locked.brk") return FileError::WriteFailed;
         files[path] = bytes;
         return FileError::None;
     }
+    bool exists() override { return files.contains("recovery.brk"); }
+    FileContents read(std::size_t limit) override { return read("recovery.brk", limit); }
+    void write(std::string bytes) override { files["recovery.brk"] = bytes; }
+    void remove() override { files.erase("recovery.brk"); }
+    void log(const std::string&) override {}
 };
 
 const std::string kNotSaved = "Не сохранили. Вы не сохранили игру.";
@@ -53,24 +48,31 @@ const std::string kNotLoaded = "Не загрузили Вы не загрузи
 
 struct SaveGame : ::testing::Test {
     TestGame t;
+    GameState& s = t.state();
     MemoryDisk disk;
-    const std::string newGame = bytesOf(kTests / "data/newgame.brk");
+    const std::string fresh = bytesOf(BRANKOR_TESTS_DIR "/data/newgame.brk");
+    SaveGame() { t.game.setRecovery(&disk); }
 
-    /// Runs a menu item with `path` chosen (nullopt: the dialog is cancelled); returns the title
-    /// and text of the box shown, "" if none.
+    /// Runs a menu item with `path` chosen (nullopt: the dialog is cancelled); returns its box.
     std::string menu(void (*item)(Game&, SavedGameFiles&), std::optional<std::string> path) {
         t.files.paths.push_back(std::move(path));
-        const std::size_t before = t.messages.shown.size();
         item(t.game, disk);
-        if (t.messages.shown.size() == before) return "";
-        const Message& m = t.messages.shown.back();
-        EXPECT_EQ(m.icon, Icon::Information);
-        return m.title + " " + m.text;
+        return box();
+    }
+    /// The title and text of the last box shown since the last call, "" if none.
+    std::string box() {
+        const std::vector<Message> shown = std::exchange(t.messages.shown, {});
+        if (shown.empty()) return "";
+        EXPECT_EQ(shown.back().icon, Icon::Information);
+        return shown.back().title + " " + shown.back().text;
     }
     std::string save(std::optional<std::string> path) { return menu(menuSave, std::move(path)); }
     std::string load(const std::string& bytes) {
         disk.files["x.brk"] = bytes;
         return menu(menuLoad, "x.brk");
+    }
+    void ticks(int hours) {
+        for (int hour = 0; hour < hours; ++hour) clockTick(t.game);
     }
 };
 
@@ -81,122 +83,131 @@ std::string withItem(std::string bytes, std::string_view from, std::string_view 
 
 }  // namespace
 
-TEST_F(SaveGame, NewGameSavedAtOnceIsTheHandWrittenFile) {
-    EXPECT_EQ(save("new.brk"), "");
-    EXPECT_EQ(disk.files["new.brk"], newGame);
-}
-
-// The hand-written mid-game file: every item lands in its own field, the look-alike counters
-// included, whatever the file's line ends and code page.
+// Every item lands in its own field, the look-alike counters included, whatever the file's line
+// ends and code page; saved again, the game is the same file.
 TEST_F(SaveGame, TheHandWrittenMidGameFileFillsEveryFieldFromItsOwnItem) {
-    const std::string cp1251 = bytesOf(kTests / "data/midgame.brk");
-    t.state().lblSpHelp = "подсказка";  // not in the record: it stays
-    const GameState start = t.state();
+    const std::string cp1251 = bytesOf(BRANKOR_TESTS_DIR "/data/midgame.brk");
+    s.lblSpHelp = "подсказка";  // not in the record: it stays
+    const GameState start = s;
     ASSERT_EQ(load(cp1251), "");
-    GameState& s = t.state();
-    std::string items;  // items 2 to 45 in the order of the file
-    for (const char* name :
-         {"lblStatus",     "lblSWork",      "lblHappyness",  "lblHungry",    "lblMoney",
-          "lblEduncation", "lblEnglish",    "lblMonitor",    "lblPrinter",   "lblSkaner",
-          "lblModem",      "lblComp",       "lblVinchester", "lblCDROM",     "lblRAM",
-          "lblSoundKarta", "lblVideoKarta", "lblRoom",       "lblSMebel",    "lblKitchen",
-          "lblBath",       "lblClothes",    "lblSystem",     "lblProgram",   "lblGraph",
-          "lblAntvirus",   "lblVichod",     "lblMyWork",     "lblWorkEarn",  "lblSSchool",
-          "lblSCost",      "lblEEnglish",   "lblECost",      "lblCComputer", "lblCCost",
-          "Caption",       "lblCom",        "lblObras",      "lblEng",       "lblVir",
-          "lblDay",        "lblMonth",      "lblYear",       "lblHours"})
-        items += *fieldByName(s, name) + "|";
-    EXPECT_EQ(items,
-              "Хакер|Программист|-4|12|32000|Высшее|8 уровень|Монитор 17|Принтер А|Сканер Б|"
-              "Модем 56К|Пентиум|90 Gb|CD 52x|128 Mb|Звук 3|Видео 4|3|Мебель 2|Кухня 2|Ванная 2|"
-              "Ёлочный костюм|Windows 98, SE|Язык #2|Редактор 3|Антивирус 4|Выход 5|Работа 6|250|"
-              "Вы выучились в школе.|7|Учусь 2|8|Учусь 3|9|Бранкор - сохранено|OK|13|14|5|17|123|"
-              "01|23|");
+    std::string loaded;  // every text field, as the game lists them
+    for (const Field& f : fields()) loaded += std::string(f.name) + "=" + s.*f.member + "|";
+    EXPECT_EQ(loaded,
+              "lblMoney=32000|lblStatus=Хакер|lblSWork=Программист|lblHappyness=-4|lblHungry=12|"
+              "lblEduncation=Высшее|lblEnglish=8 уровень|lblCom=OK|lblEng=14|lblObras=13|"
+              "lblClothes=Ёлочный костюм|lblCar=Десятка2110|lblRoom=3|lblSMebel=Мебель 2|"
+              "lblKitchen=Кухня 2|lblBath=Ванная 2|lblMonitor=Монитор 17|lblPrinter=Принтер А|"
+              "lblSkaner=Сканер Б|lblModem=Модем 56К|lblComp=Пентиум|lblVinchester=90 Gb|"
+              "lblCDROM=CD 52x|lblVideoKarta=Видео 4|lblSoundKarta=Звук 3|lblRAM=128 Mb|"
+              "lblSystem=Windows 98, SE|lblProgram=Язык #2|lblGraph=Редактор 3|"
+              "lblAntvirus=Антивирус 4|lblVichod=Выход 5|lblMyWork=Работа 6|lblWorkEarn=250|"
+              "lblSSchool=Вы выучились в школе.|lblSCost=7|lblEEnglish=Учусь 2|lblECost=8|"
+              "lblCComputer=Учусь 3|lblCCost=9|lblDay=17|lblMonth=123|lblYear=01|lblHours=23|"
+              "lblVir=5|lblSpHelp=подсказка|Caption=Бранкор - сохранено|");
     EXPECT_EQ((std::vector<int>{s.VinchesterIndex, s.BankBalance, s.CarIndex, s.FishTotal,
                                 s.BaitPacks, s.HasTackle, s.HasRod}),
               (std::vector<int>{9, -300, 3, 42, -7, 1, 0}));
-    EXPECT_EQ(s.lblCar + s.lblSpHelp, "Десятка2110подсказка");
-    const GameState loaded = s;
+    EXPECT_EQ(t.game.diary.firstDate(), "17/123/01");  // a fresh diary
+    EXPECT_EQ(save("again.brk"), "");
+    EXPECT_EQ(disk.files["again.brk"], cp1251);
+
+    const GameState whole = s;
     const std::string bare = cp1251.substr(0, cp1251.size() - 2);
     const std::string utf8 = fromWindows1251(cp1251).value();
     for (const std::string& file : {bare + "\n", bare, utf8, "\xEF\xBB\xBF" + utf8,
                                     bare + ",\"лишнее\",1\r\nвторая строка"}) {
-        t.state() = start;
+        s = start;
         EXPECT_EQ(load(file), "");
-        EXPECT_EQ(differences(t.state(), loaded), "");
+        EXPECT_TRUE(s == whole);
     }
-    EXPECT_EQ(t.windows.log, std::vector<std::string>{});  // loading opens no window
 }
 
 TEST_F(SaveGame, LoadedMoneyIsDecodedAndCappedAbove32000) {
-    for (const auto& [code, money] :
-         std::initializer_list<std::pair<const char*, const char*>>{{"cbjjj", "32000"},
-                                                                    {"cbjja", "31001"},
-                                                                    {"jdefg", "04567"},
-                                                                    {"h-i !", "89"},
-                                                                    {"aaaaaaaaaa", "31001"},
-                                                                    {"xyz", ""}}) {
-        EXPECT_EQ(load(withItem(newGame, "agj", code)), "");
-        EXPECT_EQ(t.state().lblMoney, money) << code;
+    const std::pair<std::string, std::string> cases[] = {
+        {"cbjjj", "32000"}, {"cbjja", "31001"},      {"jdefg", "04567"},
+        {"h-i !", "89"},    {"aaaaaaaaaa", "31001"}, {"xyz", ""}};
+    for (const auto& [code, money] : cases) {
+        EXPECT_EQ(load(withItem(fresh, "agj", code)), "");
+        EXPECT_EQ(s.lblMoney, money) << code;
     }
-    EXPECT_EQ(readNumber(t.state().lblMoney), 0);
 }
 
 TEST_F(SaveGame, AGameThatCannotBeWrittenIsNotSavedAndTheOldFileStays) {
-    disk.files["old.brk"] = "earlier game";
-    t.state().lblSWork = "Работа \"мечты\"";
-    EXPECT_EQ(save("old.brk"), kNotSaved + "Элемент 3: текст с кавычкой или переводом строки");
-    t.state().lblSWork = "Работа 🙂";
-    EXPECT_EQ(save("old.brk"), kNotSaved + "Символ вне кодировки Windows-1251");
-    t.state().lblSWork = "";
-    t.state().CarIndex = 6;
-    EXPECT_EQ(save("old.brk"), kNotSaved + "Элемент 47: номер машины вне таблицы");
-    t.state().CarIndex = 0;
-    disk.failWrites = true;
-    EXPECT_EQ(save("old.brk"), kNotSaved + "Ошибка записи файла");
-    EXPECT_EQ(disk.files["old.brk"], "earlier game");
+    EXPECT_EQ(save("locked.brk"), kNotSaved + "Ошибка записи файла");
     EXPECT_EQ(save(std::nullopt), kNotSaved + "Выбор файла отменён");
+    // Each fault in turn, the later ones found before the earlier ones.
+    disk.files["old.brk"] = "earlier game";
+    s.lblSWork = "Работа 🙂";
+    EXPECT_EQ(save("old.brk"), kNotSaved + "Символ вне кодировки Windows-1251");
+    s.lblSWork = "Работа \"мечты\"";
+    EXPECT_EQ(save("old.brk"), kNotSaved + "Элемент 3: текст с кавычкой или переводом строки");
+    s.CarIndex = 6;
+    EXPECT_EQ(save("old.brk"), kNotSaved + "Элемент 47: номер машины вне таблицы");
+    s.lblMoney = "-5";
+    EXPECT_EQ(save("old.brk"), kNotSaved + "Сумму «-5» нельзя записать буквами");
+    EXPECT_EQ(disk.files["old.brk"], "earlier game");
 }
 
 TEST_F(SaveGame, AFileThatCannotBeLoadedChangesNothing) {
-    const std::string& good = newGame;
     const std::string ints = "\",0,0,0,0,#";  // items 45 to 50
     const std::pair<std::string, std::string> cases[] = {
-        {good.substr(0, good.find("#FALSE#\r\n")), "Элемент 51: файл кончился раньше времени"},
-        {good.substr(0, good.find(toWindows1251("\"Бранкор\"").value()) + 4),
-         "Элемент 37: незакрытая кавычка"},
-        {withItem(good, ",#FALSE#,", ",0,"), "Элемент 50: не того типа"},
-        {withItem(good, ints, "\",-,0,0,0,#"), "Элемент 46: не число"},
-        {withItem(good, "\"agj\",", "\"agj\",,"), "Элемент 7: непонятный символ"},
-        {withItem(good, ints, "\",0,0,0,32768,#"), "Элемент 49: число не помещается в 16 бит"},
-        {withItem(good, ",0,\"", ",10,\""), "Элемент 14: номер винчестера вне таблицы"},
-        {withItem(good, ints, "\",0,6,0,0,#"), "Элемент 47: номер машины вне таблицы"},
-        {withItem(good, ints, "\",0,-1,0,0,#"), "Элемент 47: номер машины вне таблицы"},
-        {withItem(good, ",0,\"", ",-1,\""), "Элемент 14: номер винчестера вне таблицы"},
-        {withItem(good, "#FALSE#\r", "#FALS#\r"), "Элемент 51: неверное логическое значение"},
-        {withItem(good, "agj", std::string("a\0j", 3)), "В файле нулевой байт"},
+        {fresh.substr(0, fresh.find("#FALSE#\r\n")), "Элемент 51: файл кончился раньше времени"},
+        {withItem(fresh, ",#FALSE#,", ",0,"), "Элемент 50: не того типа"},
+        {withItem(fresh, ints, "\",0,0,0,32768,#"), "Элемент 49: число не помещается в 16 бит"},
+        {withItem(fresh, ",0,\"", ",-1,\""), "Элемент 14: номер винчестера вне таблицы"},
+        {withItem(fresh, ints, "\",0,6,0,0,#"), "Элемент 47: номер машины вне таблицы"},
+        {withItem(fresh, ints, "\",0,-1,0,0,#"), "Элемент 47: номер машины вне таблицы"},
+        {withItem(fresh, "agj", std::string("a\0j", 3)), "В файле нулевой байт"},
         {"\xEF\xBB\xBF\xC0\xC1", "Файл испорчен: неверный UTF-8"},
-        {good + std::string(kSavedGameMaxBytes, ' '), "Файл слишком большой"},
+        {fresh + std::string(kSavedGameMaxBytes, ' '), "Файл слишком большой"},
     };
-    t.state().lblMoney = "555";
-    const GameState before = t.state();
+    s.lblMoney = "555";
+    const GameState before = s;
     for (const auto& [bytes, reason] : cases) {
         EXPECT_EQ(load(bytes), kNotLoaded + reason);
-        EXPECT_EQ(differences(t.state(), before), "") << reason;
+        EXPECT_TRUE(s == before) << reason;
     }
     EXPECT_EQ(menu(menuLoad, "missing.brk"), kNotLoaded + "Файл не найден");
     EXPECT_EQ(menu(menuLoad, std::nullopt), kNotLoaded + "Выбор файла отменён");
-    EXPECT_EQ(differences(t.state(), before), "");
 }
 
-// The fuzzer's seed corpus: no input may crash the reader, and every file it accepts (the
-// mid-game one with its commas, hashes and negative numbers among them) must save and load back
-// unchanged.
+// The recovery save holds the last midnight the game could be written at, after its salary, and
+// goes at a death; a new game leaves it until its own first midnight.
+TEST_F(SaveGame, TheRecoverySaveFollowsTheMidnightsOfALife) {
+    s.lblHours = "22";
+    s.lblMoney = "500";
+    s.lblWorkEarn = "100";
+    s.BankBalance = 200;
+    ticks(1);  // 23:00 is not midnight
+    EXPECT_FALSE(canRestore(t.game));
+    ticks(1);  // midnight: salary, 5 % interest, the next day, then the save
+    const GameState atMidnight = s;
+    s.lblMoney = "-500";  // the letter code has no minus
+    ticks(24);
+    menuRestore(t.game);
+    EXPECT_EQ(box(), "");
+    EXPECT_TRUE(s == atMidnight);
+    EXPECT_EQ(s.lblMoney + " " + s.lblDay + " " + std::to_string(s.BankBalance), "600 10 210");
+
+    const std::string old = disk.files["recovery.brk"];
+    t.messages.answers = {Answer::Yes};
+    menuNewGame(t.game);  // the old game waits, hidden, behind the start-up window
+    ForLoadMain(t.game);  // the start-up window's "OK"; the clock goes on from midnight
+    ticks(23);
+    EXPECT_EQ(disk.files["recovery.brk"], old);
+    ticks(1);
+    EXPECT_EQ(disk.files["recovery.brk"], encodeSavedGame(s).value());
+
+    s.lblHungry = "-29";  // the life tick takes 2 more: death by hunger
+    EXPECT_FALSE(lifeTick(t.game));
+    saveRecoveryAtClose(t.game);  // leaving the start-up window that follows writes nothing
+    menuRestore(t.game);          // a restore all the same is refused as a missing chosen file is
+    EXPECT_EQ(box(), kNotLoaded + "Файл не найден");
+}
+
+// No seed of the fuzzer may crash the reader; every one it accepts saves and loads back unchanged.
 TEST(SavedGameCorpus, EverySeedReadsSafely) {
-    int seeds = 0;
-    for (const auto& seed : std::filesystem::directory_iterator(kTests / "fuzz/corpus")) {
+    for (const auto& seed : std::filesystem::directory_iterator(BRANKOR_TESTS_DIR "/fuzz/corpus")) {
         EXPECT_EQ(checkSavedGameBytes(bytesOf(seed.path())), std::nullopt) << seed.path();
-        ++seeds;
     }
-    EXPECT_GE(seeds, 10);
 }
