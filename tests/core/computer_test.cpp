@@ -48,9 +48,8 @@ const Climb kClimbs[] = {
 
 }  // namespace
 
-// From "Пока нет" to the top: every rung offers its model at its price, the click pays it and
-// lifts the mood; at the top the panel says so and a click disables the button. On the next visit
-// every component at its top, and the disk at 90 Gb, is off from the start.
+// Every rung offers its model at its price, the click pays it and lifts the mood; at the top the
+// panel says so, a click disables the button, and the next visit starts with it off.
 TEST(HardwareLadders, EveryComponentClimbsFromNothingToItsTop) {
     Shop s;
     int money = 10000, mood = 30;
@@ -87,8 +86,8 @@ TEST(HardwareOffer, MoneyAboveZeroBuysWhatThePanelShows) {
     s.state().lblMoney = "0";
     s.buy("cmdBuyMonitor");
     EXPECT_EQ(s.lastBox(), kNoMoney);
-    EXPECT_EQ(s.state().lblMonitor + " " + s.moneyAndMood(), "Пока нет 0 31");
-    EXPECT_EQ(s.panel(), "14 д.|10|Купить 14 дюймовый монитор.");
+    EXPECT_EQ(s.panel() + " " + s.state().lblMonitor,
+              "14 д.|10|Купить 14 дюймовый монитор. Пока нет");
     s.state().lblMoney = "100";
     s.click("cmdBuyMonitor");
     s.click("cmdBuyMonitor");
@@ -100,16 +99,13 @@ TEST(HardwareOffer, MoneyAboveZeroBuysWhatThePanelShows) {
     EXPECT_FALSE(s["cmdBuyPrinter"].enabled);
 }
 
-// Cards make no money test, only the test of the processor the model on offer asks for, or a
-// better one.
+// Cards make no money test, only that of the processor the model on offer asks for, or better.
 TEST(HardwareCards, CardsNeedAProcessorOrBetterButNoMoney) {
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        // processor, card button, card owned, then the card, money and mood after, or the
-        // processor the refusal asks for
+        // processor, card button and owned, then the card, money and mood, or the refusal
         {"Пока нет", "cmdBuyVideoKarta", "1Mb", "Pentium 133"},
         {"Pentium 200", "cmdBuyVideoKarta", "4Mb", "Pentium 233"},
         {"Pentium 233", "cmdBuyVideoKarta", "4Mb", "8Mb -50 31"},
-        {"Pentium 166", "cmdBuySvukKarta", "Mono 16КГЦ", "22КГЦ -25 31"},
         {"Pentium III", "cmdBuySvukKarta", "22КГЦ", "44КГЦ -40 31"},
         {"Pentium II", "cmdBuyVideoKarta", "8Mb", "Pentium III"},
     };
@@ -131,8 +127,7 @@ TEST(HardwareCards, CardsNeedAProcessorOrBetterButNoMoney) {
     }
 }
 
-// Whole dollars buy the disk, two clicks two successive disks at their own prices, and nothing is
-// bought beyond 90 Gb.
+// Two clicks buy two successive disks at their own prices, and nothing beyond 90 Gb.
 TEST(HardwareDisk, TheDiskIsPaidInWholeDollarsAndStopsAtNinetyGb) {
     Shop s("9.99");
     s.buy("cmdBuyVinchester");

@@ -1,10 +1,11 @@
-// The software shop: each program's requirements, what an installation stores
-// and charges, and the paid virus check.
+// The software shop and its virus check; the virus window, opened by the life tick.
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "computer/software.h"
+#include "computer/virus.h"
+#include "core/lifecycle.h"
 #include "fakes/fakes.h"
 
 using namespace brankor;
@@ -35,9 +36,8 @@ const std::map<std::string, const char*> kLadders = {
     {"video", "lblVideoKarta|Пока нет|1Mb|4Mb|8Mb|16Mb"},
 };
 
-/// The programs as the player meets them: button, name stored, price, bonus ('v': virus counter
-/// + 1, 'm': mood + 1) and needs, as "cpu Pentium 90; mon; disk 2": a bare part is any model,
-/// "disk k" a level.
+/// Button, name stored, price, bonus ('v': virus counter + 1, 'm': mood + 1) and needs, as
+/// "cpu Pentium 90; mon; disk 2" (a bare part: any model; "disk k": a level).
 using Software = std::tuple<const char*, const char*, int, char, const char*>;
 const Software kPrograms[] = {
     {"cmdNC", "NC", 3, 'v', "cpu; mon; cd; ram; disk 1"},
@@ -94,6 +94,33 @@ std::string disabled(Shop& s) {
     return off;
 }
 
+struct Virus : PlaceTest<FrmVirus> {
+    explicit Virus(const char* antivirus = "Пока нет") {
+        state().lblAntvirus = antivirus;
+        clock.ms = 777;
+        open();
+    }
+    /// Clicks `button` at the first millisecond when the damage amount, 10 to 19 and then 5 to
+    /// 19 over and over, one step a millisecond, is `damage`.
+    void clickAt(const char* button, int damage) {
+        clock.ms = 777 + (damage >= 10 ? damage - 10 : damage + 5);
+        click(button);
+    }
+};
+
+Message loss(int damage) {
+    return {"Надо было покупать хороший антивирус.",
+            "Вирус уничтожил  " + std::to_string(damage) + "$ с вашего счета."};
+}
+
+/// Ticks the life of `t` `ticks` times, fed and cheerful.
+void live(TestGame& t, int ticks) {
+    for (int tick = 0; tick < ticks; ++tick) {
+        t.state().lblHungry = t.state().lblHappyness = "30";
+        ASSERT_TRUE(lifeTick(t.game));
+    }
+}
+
 }  // namespace
 
 // Every program installs on the computer that just meets its needs, with its price and bonus,
@@ -110,8 +137,7 @@ TEST(SoftwareRequirements, EachProgramFitsItsMinimumAndNotOneRungBelow) {
                   "Установлен " + std::to_string(100 - price) + (bonus == 'm' ? " 31" : " 30") +
                       (bonus == 'v' ? " 1" : " 0"));
         const GameState& g = s.state();
-        EXPECT_NE((g.lblSystem + g.lblProgram + g.lblGraph + g.lblAntvirus).find(stored),
-                  std::string::npos);
+        EXPECT_NE((g.lblSystem + g.lblProgram + g.lblGraph + g.lblAntvirus).find(stored), -1u);
         EXPECT_FALSE(s[button].enabled);
         for (const std::string& need : split(needs, "; ")) {
             Shop below;
@@ -127,9 +153,8 @@ TEST(SoftwareRequirements, EachProgramFitsItsMinimumAndNotOneRungBelow) {
     }
 }
 
-// 1 $ is enough; with no money the shop does not say whether the computer would do. The panel,
-// not the button, says what is installed and at what price: a lower system replaces a higher one,
-// and the next visit disables only what is installed.
+// 1 $ is enough; with none the money is tested first. The panel, not the button, says what is
+// installed at what price; a lower system replaces a higher; the next visit disables the installed.
 TEST(SoftwareInstall, OneDollarInstallsAndAClickInstallsWhatThePanelShows) {
     Shop s;
     fit(s.state(), kPrograms[4]);  // the Windows 2000 computer
@@ -157,8 +182,8 @@ TEST(SoftwareInstall, OneDollarInstallsAndAClickInstallsWhatThePanelShows) {
     EXPECT_EQ(disabled(s), "cmdAntivirus cmdPhotoshp cmdW311 ");
 }
 
-// Each antivirus kills up to its limit and charges only then, whatever the money; the price is
-// the panel's. The first antivirus switches the check on at once.
+// Each antivirus kills up to its limit and charges only then, whatever the money; the first one
+// switches the check on at once.
 TEST(SoftwareVirusCheck, EachAntivirusKillsUpToItsLimitAndChargesOnlyThen) {
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"Касперского", "5", "Ура. Вирус убит.", "-10 0"},
@@ -186,4 +211,76 @@ TEST(SoftwareVirusCheck, EachAntivirusKillsUpToItsLimitAndChargesOnlyThen) {
     s.click("cmdAntivirus");
     EXPECT_EQ(s.lastBox().title + " " + s.money() + " " + s.state().lblVir + " " + disabled(s),
               "Ура. Вирус убит. 90 0 cmdAIVP ");
+}
+
+// Accepting loses the amount at the click, which runs 10..19 once and then 5..19 over and over.
+TEST(VirusLoss, AcceptingLosesTheAmountAtTheClick) {
+    std::string lost;
+    for (std::int64_t step : {0, 1, 9, 10, 11, 24, 25, 15 * 1000 + 13}) {
+        Virus v;
+        v.clock.ms += step;
+        v.click("cmdKill");
+        lost += v.money() + " ";
+        EXPECT_EQ(v.messages.shown, Boxes{loss(170 - std::stoi(v.money()))});
+        EXPECT_EQ(v.windows.log, std::vector<std::string>{"close frmVirus"});
+    }
+    EXPECT_EQ(lost, "160 159 151 165 164 151 165 162 ");
+}
+
+// Which amounts each antivirus beats (the window only hides); when it loses, the loss follows
+// with the amount at the click, however long the box stays open.
+TEST(VirusFight, EachAntivirusBeatsItsOwnAmounts) {
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {"Пока нет", "", "", "Надо было антивирус покупать.", "У вас нет антивируса."},
+        {"Касперского", " 5 6 7 ", "Ураааааааааааааааа. Вирус убит.",
+         "Надо было покупать хороший антивирус.",
+         "К сожалению антивирус Касперского не смог уничтожить этот вирус."},
+        {"IVP 100", " 5 6 7 8 9 10 11 12 13 14 16 17 18 19 ", "Ура. Вирус убит.", "Не могу убить!",
+         "К сожалению антивирус IVP 100 не смог уничтожить этот вирус."},
+    };
+    for (const auto& [antivirus, beaten, wonTitle, lostTitle, lostText] : cases) {
+        const Message won{wonTitle, "Вам удалось уничтожить вирус", Icon::Information};
+        const Message lost{lostTitle, lostText};
+        for (int damage = 5; damage <= 19; ++damage) {
+            SCOPED_TRACE(std::string(antivirus) + " " + std::to_string(damage));
+            const bool beat =
+                std::string(beaten).find(" " + std::to_string(damage) + " ") != std::string::npos;
+            Virus v(antivirus);
+            v.messages.whileOpen = [&](const Message&) { v.clock.ms += 3; };
+            v.clickAt("cmdLive", damage);
+            EXPECT_EQ(v.messages.shown, (beat ? Boxes{won} : Boxes{lost, loss(damage)}));
+            EXPECT_EQ(v.money(), std::to_string(beat ? 170 : 170 - damage));
+            EXPECT_EQ(v.windows.log.back(), beat ? "hide frmVirus" : "close frmVirus");
+        }
+    }
+}
+
+// Only a computer with processor, monitor, disk, memory and system counts viruses, and its tenth
+// life tick opens the window; a won fight hides it, and the next virus shows the same window.
+TEST(VirusWindow, ALifeTickOpensItAndAWonFightKeepsItForTheNextVirus) {
+    const auto parts = {&GameState::lblComp, &GameState::lblMonitor, &GameState::lblVinchester,
+                        &GameState::lblRAM, &GameState::lblSystem};
+    for (std::string GameState::*missing : parts) {
+        TestGame t;
+        for (std::string GameState::*part : parts) t.state().*part = "есть";
+        t.state().*missing = "Пока нет";
+        live(t, 12);
+        EXPECT_EQ(t.state().lblVir, "0");
+    }
+    TestGame t;
+    GameState& s = t.state();
+    t.windows.registerPlace<FrmVirus>("frmVirus");
+    for (std::string GameState::*part : parts) s.*part = "есть";
+    s.lblAntvirus = "IVP 100";
+    live(t, 10);
+    auto* virus = dynamic_cast<FrmVirus*>(t.windows.find("frmVirus"));
+    ASSERT_NE(virus, nullptr);
+    EXPECT_EQ((*virus)["lblHMV"].text + " " + s.lblVir, "10 0");
+    t.clock.ms += 12;  // the amount is 7
+    virus->onClick("cmdLive");
+    EXPECT_EQ(t.windows.log.back(), "hide frmVirus");
+    s.lblVir = "10";  // NC installed at 9: the next tick shows the same window at 11
+    live(t, 1);
+    EXPECT_EQ((*virus)["lblHMV"].text, "11");
+    EXPECT_EQ(t.windows.find("frmVirus"), virus);
 }
