@@ -1,5 +1,4 @@
-// The hardware shop: the component ladders climbed through the offer panel, the cards' processor
-// needs, and the hard disk bought with whole dollars.
+// The hardware shop: component ladders, the cards' processor needs, the disk bought in whole $.
 #include <gtest/gtest.h>
 
 #include "computer/hardware.h"
@@ -78,7 +77,7 @@ TEST(HardwareLadders, EveryComponentClimbsFromNothingToItsTop) {
 
 // Any money above 0 buys a plain component, whatever the price; 0 or below is refused. The panel
 // decides a click: a second click without moving buys the same model again.
-TEST(HardwareOffer, MoneyAboveZeroBuysWhatThePanelShows) {
+TEST(HardwareOffer, MoneyAboveZeroBuysWhatThePanelShowsAndTheDiskWantsItsPrice) {
     Shop s("1");
     s.state().lblComp = "Pentium II";
     s.buy("cmdBuyComp");
@@ -97,51 +96,43 @@ TEST(HardwareOffer, MoneyAboveZeroBuysWhatThePanelShows) {
     s.click("cmdBuyPrinter");  // nothing on offer: the button goes out, nothing is bought
     EXPECT_EQ(s.state().lblPrinter + " " + s.money(), "Пока нет 80");
     EXPECT_FALSE(s["cmdBuyPrinter"].enabled);
-}
 
-// Cards make no money test, only that of the processor the model on offer asks for, or better.
-TEST(HardwareCards, CardsNeedAProcessorOrBetterButNoMoney) {
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        // processor, card button and owned, then the card, money and mood, or the refusal
-        {"Пока нет", "cmdBuyVideoKarta", "1Mb", "Pentium 133"},
-        {"Pentium 200", "cmdBuyVideoKarta", "4Mb", "Pentium 233"},
-        {"Pentium 233", "cmdBuyVideoKarta", "4Mb", "8Mb -50 31"},
-        {"Pentium III", "cmdBuySvukKarta", "22КГЦ", "44КГЦ -40 31"},
-        {"Pentium II", "cmdBuyVideoKarta", "8Mb", "Pentium III"},
-    };
-    for (const auto& [processor, button, owned, after] : cases) {
-        Shop s("0");
-        s.state().lblComp = processor;
-        std::string& card = button == std::string("cmdBuyVideoKarta") ? s.state().lblVideoKarta
-                                                                      : s.state().lblSoundKarta;
-        card = owned;
-        s.buy(button);
-        if (std::string(after).starts_with("Pentium")) {
-            EXPECT_EQ(s.lastBox(),
-                      (Message{"Не подходит конфигурация",
-                               "У вас должен быть процессор не менее, чем " + std::string(after)}));
-            EXPECT_EQ(card + " " + s.moneyAndMood(), std::string(owned) + " 0 30");
-        } else {
-            EXPECT_EQ(card + " " + s.moneyAndMood(), after) << processor;
-        }
-    }
-}
-
-// Two clicks buy two successive disks at their own prices, and nothing beyond 90 Gb.
-TEST(HardwareDisk, TheDiskIsPaidInWholeDollarsAndStopsAtNinetyGb) {
-    Shop s("9.99");
+    // The disk is paid in whole dollars, two clicks buy two successive disks at their own
+    // prices, and nothing beyond 90 Gb.
+    s.state().lblMoney = "9.99";
     s.buy("cmdBuyVinchester");
     EXPECT_EQ(s.panel(), "10 Gb|10|Купить винчестер емкостью 10 Gb.");
     EXPECT_EQ(s.lastBox(), (Message{"Внимание", "Денег маловато."}));
     s.state().lblMoney = "25";  // exactly the two prices
     s.click("cmdBuyVinchester");
     s.click("cmdBuyVinchester");
-    EXPECT_EQ(s.state().lblVinchester + " " + s.moneyAndMood(), "15 Gb 0 30");
+    EXPECT_EQ(s.state().lblVinchester + " " + s.moneyAndMood(), "15 Gb 0 33");
     s.state().lblMoney = "1000";
     for (int level = 3; level <= 10; ++level) s.click("cmdBuyVinchester");
     EXPECT_EQ(s.state().lblVinchester + " " + s.money(), "90 Gb 630");
     s.hover("cmdBuyVinchester");
     EXPECT_EQ(s.panel(), "|0|");
     EXPECT_FALSE(s["cmdBuyVinchester"].enabled);
-    EXPECT_EQ(s.messages.shown.size(), 1u);
+    EXPECT_EQ(s.messages.shown.size(), 2u);
+}
+
+// Cards make no money test, only that of the processor the model on offer asks for, or better.
+TEST(HardwareCards, CardsNeedAProcessorOrBetterButNoMoney) {
+    Shop s("0");
+    std::string owned, asked;
+    for (const char* cpu :
+         {"Пока нет", "Pentium 200", "Pentium 233", "Pentium MMX", "Pentium III"}) {
+        s.state().lblComp = cpu;
+        for (const char* card :
+             {"cmdBuySvukKarta", "cmdBuySvukKarta", "cmdBuyVideoKarta", "cmdBuyVideoKarta"})
+            s.buy(card);
+        owned += s.state().lblSoundKarta + "/" + s.state().lblVideoKarta + " ";
+    }
+    for (const Message& box : s.messages.shown) asked += box.text.substr(box.text.rfind(' ')) + ",";
+    EXPECT_EQ(owned, "Mono 16КГЦ/1Mb 22КГЦ/4Mb 22КГЦ/8Mb 22КГЦ/8Mb 44КГЦ/16Mb ");
+    EXPECT_EQ(asked, " 133, 133, II, 233, II, II, III, II, II, III, III,");
+    EXPECT_EQ(s.messages.shown.front(),
+              (Message{"Не подходит конфигурация",
+                       "У вас должен быть процессор не менее, чем Pentium 133"}));
+    EXPECT_EQ(s.moneyAndMood(), "-235 37");
 }
