@@ -14,8 +14,7 @@ using namespace brankor::testing;
 namespace {
 
 struct Hacking : PlaceTest<FrmHakerstvo> {
-    /// A second window loaded at the same moment: its counters are this one's, and a click on
-    /// its "take" button reads them without touching the task taken here.
+    /// Loaded at the same moment: its counters are this window's, read by a click on "take".
     FrmHakerstvo probe{game};
     Hacking() {
         clock.ms = 5000;  // the steady clock's origin is not the window's
@@ -24,10 +23,12 @@ struct Hacking : PlaceTest<FrmHakerstvo> {
     }
     /// Moves the clock on until `counter` shows `value`.
     void waitFor(const char* counter, int value) {
+        int steps = 0;
         do {
             ++clock.ms;
             probe.onClick("cmdTakeSad");
-        } while (probe[counter].text != std::to_string(value));
+        } while (probe[counter].text != std::to_string(value) && ++steps < 100);
+        ASSERT_LT(steps, 100) << counter << " never shows " << value;
     }
     /// Takes task `task` and carries it out when the capture counter watching it shows `watch`.
     void hack(int task, int watch) {
@@ -42,8 +43,7 @@ const char* const kDone = "Вы выполнили задание и получ�
 
 }  // namespace
 
-// Each millisecond the task counter steps 1, 2..9, 2..; the capture counters 1, 2..5 and 1, 2..4;
-// a click before the first step takes the first task, not one that does not exist.
+// The counters step once a ms; a click before the first step takes task 1, not a missing one.
 TEST(HackingCounters, StepOnceAMillisecondThroughTheirCycles) {
     Hacking h;
     std::string seen;
@@ -60,14 +60,12 @@ TEST(HackingCounters, StepOnceAMillisecondThroughTheirCycles) {
               "выполнение 4$.1");
 }
 
-// The rewards named in the task texts, the fines, the mood, and where easy ends. There is no
-// money test: fines go below zero, after the box has been read.
+// The rewards and fines by task and counter; fines go below zero after the box has been read.
 TEST(HackingOutcomes, CaughtOrPaidByTaskAndCounter) {
     const std::tuple<int, int, const char*, const char*> cases[] = {
         // task, the watching counter at the click, the box, money and mood from 3 and 30
         {2, 3, "Вас засекли. Вы заплатили штраф 5$.", "-2 28"},
         {2, 5, kDone, "8 31"},
-        {3, 4, kDone, "9 31"},
         {4, 2, kDone, "11 31"},
         {4, 3, "Вас засекли. Вы заплатили штраф 5$.", "-2 28"},
         {5, 2, kDone, "12 34"},
@@ -109,7 +107,6 @@ TEST(InternetProvider, ConnectingNeedsEveryPartButNoMoney) {
     }
     PlaceTest<FrmInternet> p("10");
     for (std::string GameState::*part : parts) p.state().*part = "есть";
-    EXPECT_FALSE(p["cmdWalk"].enabled);
     std::string moneyDuringBox;
     p.messages.whileOpen = [&](const Message&) { moneyDuringBox = p.money(); };
     p.click("cmdPodkl");
