@@ -126,7 +126,8 @@ TEST(SoftwareRequirements, EachProgramFitsItsMinimumAndNotOneRungBelow) {
                   "Установлен " + std::to_string(100 - price) + (bonus == 'm' ? " 31" : " 30") +
                       (bonus == 'v' ? " 1" : " 0"));
         const GameState& g = s.state();
-        EXPECT_NE((g.lblSystem + g.lblProgram + g.lblGraph + g.lblAntvirus).find(stored), -1u);
+        EXPECT_NE((g.lblSystem + g.lblProgram + g.lblGraph + g.lblAntvirus).find(stored),
+                  std::string::npos);
         for (const std::string& need : split(needs, "; ")) {
             Shop below;
             fit(below.state(), p, need);
@@ -207,7 +208,6 @@ TEST(VirusFight, EachAntivirusBeatsItsOwnAmounts) {
     };
     for (const auto& [antivirus, beaten, wonTitle, lostTitle, lostText] : cases) {
         const Message won{wonTitle, "Вам удалось уничтожить вирус", Icon::Information};
-        const Message lost{lostTitle, lostText};
         for (int damage = 5; damage <= 19; ++damage) {
             SCOPED_TRACE(std::string(antivirus) + " " + std::to_string(damage));
             const bool beat =
@@ -215,7 +215,8 @@ TEST(VirusFight, EachAntivirusBeatsItsOwnAmounts) {
             Virus v(antivirus);
             v.messages.whileOpen = [&](const Message&) { v.clock.ms += 3; };
             v.clickAt("cmdLive", damage);
-            EXPECT_EQ(v.messages.shown, (beat ? Boxes{won} : Boxes{lost, loss(damage)}));
+            EXPECT_EQ(v.messages.shown,
+                      (beat ? Boxes{won} : Boxes{{lostTitle, lostText}, loss(damage)}));
             EXPECT_EQ(v.money(), std::to_string(beat ? 170 : 170 - damage));
             EXPECT_EQ(v.windows.log.back(), beat ? "hide frmVirus" : "close frmVirus");
         }
@@ -238,18 +239,17 @@ TEST(VirusWindow, ALifeTickOpensItAndAWonFightKeepsItForTheNextVirus) {
         EXPECT_EQ(t.state().lblVir, "0");
     }
     TestGame t;
-    GameState& s = t.state();
     t.windows.registerPlace<FrmVirus>("frmVirus");
-    for (std::string GameState::*part : parts) s.*part = "есть";
-    s.lblAntvirus = "IVP 100";
+    for (std::string GameState::*part : parts) t.state().*part = "есть";
+    t.state().lblAntvirus = "IVP 100";
     live(t, 10);
     auto* virus = dynamic_cast<FrmVirus*>(t.windows.find("frmVirus"));
     ASSERT_NE(virus, nullptr);
-    EXPECT_EQ((*virus)["lblHMV"].text + " " + s.lblVir, "10 0");
+    EXPECT_EQ((*virus)["lblHMV"].text + " " + t.state().lblVir, "10 0");
     t.clock.ms += 12;  // the amount is 7
     virus->onClick("cmdLive");
     EXPECT_EQ(t.windows.log.back(), "hide frmVirus");
-    s.lblVir = "10";  // NC installed at 9: the next tick shows the same window at 11
+    t.state().lblVir = "10";  // NC installed at 9: the next tick shows the same window at 11
     live(t, 1);
     EXPECT_EQ((*virus)["lblHMV"].text, "11");
     EXPECT_EQ(t.windows.find("frmVirus"), virus);
