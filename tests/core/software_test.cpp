@@ -1,11 +1,10 @@
-// The software shop: each program's requirements, what an installation stores and charges, and
-// the paid virus check.
+// The software shop and its virus check; the virus window, opened by the life tick.
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "computer/hardware.h"
 #include "computer/software.h"
+#include "computer/virus.h"
 #include "core/lifecycle.h"
 #include "fakes/fakes.h"
 
@@ -14,298 +13,244 @@ using namespace brankor::testing;
 
 namespace {
 
-const Message kNoFit{"Не подходит конфигурация  компьютера",
-                     "Конфигурация вашего компьютера не подходит"};
+using Shop = PlaceTest<FrmPrograms>;
 
-struct Shop : PlaceTest<FrmPrograms> {
-    std::string panel() {
-        return (*this)["lblWhat"].text + "|" + (*this)["lblM"].text + "|" + (*this)["txtSpec"].text;
-    }
+/// Each part: its field, then its models from none up, as far as any program asks.
+const std::map<std::string, const char*> kLadders = {
+    {"disk", "VinchesterIndex|0|1|2|3|4|5|6|7|8|9"},
+    {"sys", "lblSystem|Пока нет|NC|W3.11|W95|W98|W2000"},
+    {"cpu",
+     "lblComp|Пока нет|486|Pentium 90|Pentium 133|Pentium 166|Pentium 200|Pentium 233|"
+     "Pentium MMX"},
+    {"mon", "lblMonitor|Пока нет|14 д.|15 д.|17 д."},
+    {"prn", "lblPrinter|Пока нет|Матричный|Струйный|Лазерный"},
+    {"scan", "lblSkaner|Пока нет|Ручной|Планшетный"},
+    {"modem", "lblModem|Пока нет|14.4|28.8"},
+    {"cd", "lblCDROM|Пока нет|2xSpeed|8xSpeed|16xSpeed|32xSpeed|34xSpeed|36xSpeed|40xSpeed"},
+    {"ram", "lblRAM|Пока нет|8Mb|16Mb|32Mb|64Mb|128Mb"},
+    {"sound", "lblSoundKarta|Пока нет|Mono 16КГЦ|22КГЦ"},
+    {"video", "lblVideoKarta|Пока нет|1Mb|4Mb|8Mb|16Mb"},
 };
 
-/// One requirement as the player reads it: the lowest value that meets it and the value one
-/// rung below. "disk" stands for the hard-disk level.
-struct Need {
-    std::string field;
-    std::string meets;
-    std::string below;
+/// Button, name stored, price, bonus ('v': virus counter + 1, 'm': mood + 1) and needs, as
+/// "cpu Pentium 90; mon; disk 2" (a bare part: any model; "disk k": a level).
+using Software = std::tuple<const char*, const char*, int, char, const char*>;
+const Software kPrograms[] = {
+    {"cmdNC", "NC", 3, 'v', "cpu; mon; cd; ram; disk 1"},
+    {"cmdW311", "W3.11", 8, ' ',
+     "cpu Pentium 90; mon; prn; cd 8xSpeed; ram 16Mb; video 4Mb; disk 2"},
+    {"cmdW95", "W95", 10, 'v',
+     "cpu Pentium 133; mon; prn; cd 16xSpeed; ram 16Mb; sound; video 4Mb; disk 4"},
+    {"cmdW98", "W98", 12, ' ',
+     "cpu Pentium 166; mon; prn; cd 16xSpeed; ram 32Mb; sound; video 4Mb; disk 5"},
+    {"cmdW2000", "W2000", 15, 'm',
+     "cpu Pentium 233; mon 15 д.; prn Струйный; modem; cd 32xSpeed; ram 64Mb; sound 22КГЦ; "
+     "video 8Mb; disk 7"},
+    {"cmdBasic", "Basic", 1, 'v', "sys; cpu; mon; cd; ram; video; disk 1"},
+    {"cmdPascal", "Pascal", 2, 'v', "sys; cpu Pentium 90; mon; cd; ram; video; disk 2"},
+    {"cmdVB", "VB", 5, ' ',
+     "sys W95; cpu Pentium 133; mon; cd 16xSpeed; ram 16Mb; video 4Mb; disk 3"},
+    {"cmdVC", "VC++", 5, ' ',
+     "sys W95; cpu Pentium 166; mon; cd 16xSpeed; ram 32Mb; video 4Mb; disk 4"},
+    {"cmdPaint", "Paint", 2, 'v',
+     "sys W3.11; cpu Pentium 90; mon; cd 8xSpeed; ram; video 4Mb; disk 1"},
+    {"cmdPhotoshp", "Photoshop", 5, ' ',
+     "sys W95; cpu Pentium 133; mon; cd 8xSpeed; ram 16Mb; video 4Mb; disk 3"},
+    {"cmd3DSMII", "3D StMax II", 10, ' ',
+     "sys W98; cpu Pentium 166; mon 15 д.; prn Струйный; cd 32xSpeed; ram 64Mb; video 4Mb; "
+     "disk 8"},
+    {"cmd3DSMIII", "3D StMax III", 20, 'm',
+     "sys W2000; cpu Pentium MMX; mon 17 д.; prn Лазерный; scan Планшетный; modem 28.8; "
+     "cd 40xSpeed; ram 128Mb; sound 22КГЦ; video 16Mb; disk 9"},
+    {"cmdAKI", "Касперского", 5, ' ', "sys W95"},
+    {"cmdAIVP", "IVP 100", 10, 'm', "sys W2000"},
 };
 
-/// "any" after a component: its lowest model meets it, nothing is one rung below.
-const std::map<std::string, std::string> kLowest = {
-    {"lblComp", "486"},       {"lblMonitor", "14 д."}, {"lblPrinter", "Матричный"},
-    {"lblCDROM", "2xSpeed"},  {"lblRAM", "8Mb"},       {"lblSoundKarta", "Mono 16КГЦ"},
-    {"lblVideoKarta", "1Mb"}, {"lblModem", "14.4"},    {"lblSystem", "NC"}};
-
-struct Minimum {
-    const char* button;
-    const char* stored;
-    int price;
-    /// "field any" or "field meets/below", separated by "; ".
-    const char* needs;
-
-    std::vector<Need> parsed() const {
-        std::vector<Need> result;
-        for (const std::string& one : split(needs, "; ")) {
-            const std::size_t blank = one.find(' ');
-            const std::string field = one.substr(0, blank);
-            const auto values = split(one.substr(blank + 1), "/");
-            result.push_back(values[0] == "any" ? Need{field, kLowest.at(field), "Пока нет"}
-                                                : Need{field, values[0], values[1]});
-        }
-        return result;
-    }
-};
-
-const Minimum kMinimums[] = {
-    {"cmdNC", "NC", 3, "lblComp any; lblMonitor any; lblCDROM any; lblRAM any; disk 1/0"},
-    {"cmdW311", "W3.11", 8,
-     "lblComp Pentium 90/486; lblMonitor any; lblPrinter any; lblCDROM 8xSpeed/2xSpeed; "
-     "lblRAM 16Mb/8Mb; lblVideoKarta 4Mb/1Mb; disk 2/1"},
-    {"cmdW95", "W95", 10,
-     "lblComp Pentium 133/Pentium 90; lblMonitor any; lblPrinter any; "
-     "lblCDROM 16xSpeed/8xSpeed; lblRAM 16Mb/8Mb; lblSoundKarta any; lblVideoKarta 4Mb/1Mb; "
-     "disk 4/3"},
-    {"cmdW98", "W98", 12,
-     "lblComp Pentium 166/Pentium 133; lblMonitor any; lblPrinter any; "
-     "lblCDROM 16xSpeed/8xSpeed; lblRAM 32Mb/16Mb; lblSoundKarta any; lblVideoKarta 4Mb/1Mb; "
-     "disk 5/4"},
-    {"cmdW2000", "W2000", 15,
-     "lblComp Pentium 233/Pentium 200; lblMonitor 15 д./14 д.; lblPrinter Струйный/Матричный; "
-     "lblModem any; lblCDROM 32xSpeed/16xSpeed; lblRAM 64Mb/32Mb; "
-     "lblSoundKarta 22КГЦ/Mono 16КГЦ; lblVideoKarta 8Mb/4Mb; disk 7/6"},
-    {"cmdBasic", "Basic", 1,
-     "lblSystem any; lblComp any; lblMonitor any; lblCDROM any; lblRAM any; "
-     "lblVideoKarta any; disk 1/0"},
-    {"cmdPascal", "Pascal", 2,
-     "lblSystem any; lblComp Pentium 90/486; lblMonitor any; lblCDROM any; lblRAM any; "
-     "lblVideoKarta any; disk 2/1"},
-    {"cmdVB", "VB", 5,
-     "lblSystem W95/W3.11; lblComp Pentium 133/Pentium 90; lblMonitor any; "
-     "lblCDROM 16xSpeed/8xSpeed; lblRAM 16Mb/8Mb; lblVideoKarta 4Mb/1Mb; disk 3/2"},
-    {"cmdVC", "VC++", 5,
-     "lblSystem W95/W3.11; lblComp Pentium 166/Pentium 133; lblMonitor any; "
-     "lblCDROM 16xSpeed/8xSpeed; lblRAM 32Mb/16Mb; lblVideoKarta 4Mb/1Mb; disk 4/3"},
-    {"cmdPaint", "Paint", 2,
-     "lblSystem W3.11/NC; lblComp Pentium 90/486; lblMonitor any; lblCDROM 8xSpeed/2xSpeed; "
-     "lblRAM any; lblVideoKarta 4Mb/1Mb; disk 1/0"},
-    {"cmdPhotoshp", "Photoshop", 5,
-     "lblSystem W95/W3.11; lblComp Pentium 133/Pentium 90; lblMonitor any; "
-     "lblCDROM 8xSpeed/2xSpeed; lblRAM 16Mb/8Mb; lblVideoKarta 4Mb/1Mb; disk 3/2"},
-    {"cmd3DSMII", "3D StMax II", 10,
-     "lblSystem W98/W95; lblComp Pentium 166/Pentium 133; lblMonitor 15 д./14 д.; "
-     "lblPrinter Струйный/Матричный; lblCDROM 32xSpeed/16xSpeed; lblRAM 64Mb/32Mb; "
-     "lblVideoKarta 4Mb/1Mb; disk 8/7"},
-    {"cmd3DSMIII", "3D StMax III", 20,
-     "lblSystem W2000/W98; lblComp Pentium MMX/Pentium 233; lblMonitor 17 д./15 д.; "
-     "lblPrinter Лазерный/Струйный; lblSkaner Планшетный/Ручной; lblModem 28.8/14.4; "
-     "lblCDROM 40xSpeed/36xSpeed; lblRAM 128Mb/64Mb; lblSoundKarta 22КГЦ/Mono 16КГЦ; "
-     "lblVideoKarta 16Mb/8Mb; disk 9/8"},
-    {"cmdAKI", "Касперского", 5, "lblSystem W95/W3.11"},
-    {"cmdAIVP", "IVP 100", 10, "lblSystem W2000/W98"},
-};
-
-void set(GameState& s, const std::string& field, const std::string& value) {
-    if (field == "disk") {
-        setVinchester(s, static_cast<std::int16_t>(std::stoi(value)));
-    } else {
-        *fieldByName(s, field) = value;
+/// A computer that just meets every need of `p` but `lower`, which it misses by one rung; 100 $.
+void fit(GameState& s, const Software& p, const std::string& lower = "") {
+    s.lblMoney = "100";
+    for (const std::string& need : split(std::get<4>(p), "; ")) {
+        const std::string part = split(need, " ")[0];
+        const auto ladder = split(kLadders.at(part), "|");
+        const std::string model = need == part ? ladder[2] : need.substr(part.size() + 1);
+        const std::string& owned =
+            *(std::find(ladder.begin(), ladder.end(), model) - (need == lower));
+        if (part == "disk")
+            setVinchester(s, static_cast<std::int16_t>(std::stoi(owned)));
+        else
+            *fieldByName(s, ladder[0]) = owned;
     }
 }
 
-/// A computer that just meets every requirement of `m`, with `money` to spend.
-void meet(GameState& s, const Minimum& m, const char* money = "100") {
-    s.lblMoney = money;
-    for (const Need& need : m.parsed()) set(s, need.field, need.meets);
+std::string disabled(Shop& s) {
+    std::string off;
+    for (const auto& [name, control] : s.place->controls())
+        if (!control.enabled) off += name + " ";
+    return off;
 }
 
-/// The four program fields.
-std::string programs(const GameState& s) {
-    return s.lblSystem + "|" + s.lblProgram + "|" + s.lblGraph + "|" + s.lblAntvirus;
+struct Virus : PlaceTest<FrmVirus> {
+    explicit Virus(const char* antivirus = "Пока нет") { state().lblAntvirus = antivirus; }
+    /// Clicks `button` when the damage amount (10..19 once, then 5..19, a step a ms) is `damage`.
+    void clickAt(const char* button, int damage) {
+        clock.ms = (damage >= 10 ? damage - 10 : damage + 5);
+        click(button);
+    }
+};
+
+Message loss(int damage) {
+    return {"Надо было покупать хороший антивирус.",
+            "Вирус уничтожил  " + std::to_string(damage) + "$ с вашего счета."};
+}
+
+/// Ticks the life of `t` `ticks` times, fed and cheerful.
+void live(TestGame& t, int ticks) {
+    for (int tick = 0; tick < ticks; ++tick) {
+        t.state().lblHungry = t.state().lblHappyness = "30";
+        ASSERT_TRUE(lifeTick(t.game));
+    }
 }
 
 }  // namespace
 
-// Every program installs on the computer that just meets its requirements, and the same
-// computer one rung below in any single requirement is refused with nothing changed.
+// Each program installs on a computer just meeting its needs, one rung below in any is refused.
 TEST(SoftwareRequirements, EachProgramFitsItsMinimumAndNotOneRungBelow) {
-    for (const Minimum& m : kMinimums) {
-        SCOPED_TRACE(m.button);
+    for (const Software& p : kPrograms) {
+        const auto& [button, stored, price, bonus, needs] = p;
+        SCOPED_TRACE(button);
         Shop s;
-        meet(s.state(), m);
+        fit(s.state(), p);
         s.open();
-        s.buy(m.button);
-        ASSERT_EQ(s.messages.shown.size(), 1u);
-        EXPECT_EQ(s.lastBox().title, "Установлен");
-        EXPECT_EQ(s.lastBox().icon, Icon::Information);
-        EXPECT_NE(programs(s.state()).find(m.stored), std::string::npos);
-        EXPECT_EQ(s.state().lblMoney, std::to_string(100 - m.price));
-        EXPECT_FALSE(s[m.button].enabled);
-
-        for (const Need& need : m.parsed()) {
-            SCOPED_TRACE(need.field);
+        s.buy(button);
+        EXPECT_EQ(s.lastBox().title + " " + s.moneyAndMood() + " " + s.state().lblVir,
+                  "Установлен " + std::to_string(100 - price) + (bonus == 'm' ? " 31" : " 30") +
+                      (bonus == 'v' ? " 1" : " 0"));
+        const GameState& g = s.state();
+        EXPECT_NE((g.lblSystem + g.lblProgram + g.lblGraph + g.lblAntvirus).find(stored),
+                  std::string::npos);
+        for (const std::string& need : split(needs, "; ")) {
             Shop below;
-            meet(below.state(), m);
-            set(below.state(), need.field, need.below);
+            fit(below.state(), p, need);
             const GameState before = below.state();
             below.open();
-            below.buy(m.button);
-            EXPECT_EQ(below.messages.shown, Boxes{kNoFit});
-            EXPECT_EQ(below.state(), before);
-            EXPECT_TRUE(below[m.button].enabled);
+            below.buy(button);
+            EXPECT_EQ(below.messages.shown, (Boxes{{"Не подходит конфигурация  компьютера",
+                                                    "Конфигурация вашего компьютера не подходит"}}))
+                << need;
+            EXPECT_EQ(below.state(), before) << need;
         }
     }
 }
 
-// Installing: the bonus, the price of the panel, the field replaced, the box; 1 $ is enough.
-TEST(SoftwareInstall, OneDollarInstallsWindows2000AndTheMoneyTestComesFirst) {
+// 1 $ is enough, none is refused first; the panel, not the button, says what is installed at what
+// price; a lower system replaces a higher one; the next visit disables what is installed.
+TEST(SoftwareInstall, OneDollarInstallsAndAClickInstallsWhatThePanelShows) {
     Shop s;
-    meet(s.state(), kMinimums[4], "1");
-    s.state().lblSystem = "NC";
-    s.state().lblVir = "3";
+    fit(s.state(), kPrograms[4]);  // the Windows 2000 computer
+    s.state().lblMoney = "1";
     s.open();
     s.buy("cmdW2000");
     EXPECT_EQ(s.lastBox(),
               (Message{"Установлен", "Вы установили Windows 2000", Icon::Information}));
-    EXPECT_EQ(s.state().lblMoney + " " + s.state().lblSystem + " " + s.state().lblHappyness + " " +
-                  s.state().lblVir,
-              "-14 W2000 31 3");
-    s.buy("cmdNC");  // no money left: the shop does not say whether the computer would do
+    EXPECT_EQ(s.state().lblSystem + " " + s.moneyAndMood() + " " + s.state().lblVir,
+              "W2000 -14 31 0");
+    s.buy("cmd3DSMIII");  // it would not fit either, but the money is tested first
     EXPECT_EQ(s.lastBox(), kNoMoney);
-    s.state().lblMoney = "5";
-    s.buy("cmdNC");  // a lower system replaces a higher one
-    EXPECT_EQ(s.state().lblMoney + " " + s.state().lblSystem + " " + s.state().lblVir, "2 NC 4");
-
-    Shop empty;  // a bare computer without money hears only about the money
-    empty.state().lblMoney = "0";
-    empty.open();
-    empty.buy("cmd3DSMIII");
-    EXPECT_EQ(empty.messages.shown, Boxes{kNoMoney});
-}
-
-TEST(SoftwareInstall, Windows95OverWindows98IsKeptAndOnlyItsButtonIsOffNextTime) {
-    Shop s;
-    meet(s.state(), kMinimums[3]);  // the Windows 98 computer also runs Windows 95
-    s.state().lblSystem = "W98";
-    s.state().lblGraph = "Photoshop";
-    s.open();
-    EXPECT_FALSE(s["cmdW98"].enabled);
-    s.buy("cmdW95");
-    EXPECT_EQ(s.state().lblSystem, "W95");
-    s.open();
-    for (const char* button : {"cmdNC", "cmdW311", "cmdW95", "cmdW98", "cmdW2000"})
-        EXPECT_EQ(s[button].enabled, std::string_view(button) != "cmdW95") << button;
-    EXPECT_FALSE(s["cmdPhotoshp"].enabled);
-    EXPECT_TRUE(s["cmdPaint"].enabled && s["cmd3DSMIII"].enabled);
-}
-
-// Quirks kept from the text: Windows 2000 asks for a modem its description does not mention,
-// and 3D Studio Max III refuses only the 8Mb video card.
-TEST(SoftwareInstall, Windows2000NeedsAModemAnd3DStudioMaxIIIRefusesOnly8Mb) {
-    Shop s;
-    meet(s.state(), kMinimums[4]);
-    s.state().lblModem = "Пока нет";
-    s.open();
-    s.hover("cmdW2000");
-    EXPECT_EQ(s["txtSpec"].text.find("модем"), std::string::npos);
-    s.click("cmdW2000");
-    EXPECT_EQ(s.lastBox(), kNoFit);
-
-    for (const auto& [card, fits] :
-         {std::pair{"8Mb", false}, std::pair{"16Mb", true}, std::pair{"4Mb", true}}) {
-        Shop max;
-        meet(max.state(), kMinimums[12]);
-        max.state().lblVideoKarta = card;
-        max.open();
-        max.buy("cmd3DSMIII");
-        EXPECT_EQ(max.state().lblGraph == "3D StMax III", fits) << card;
-    }
-}
-
-// The panel says what is installed and what it costs: hovering one program and clicking
-// another stores the hovered one, at its price, under the clicked one's box.
-TEST(SoftwareOffer, TheHoverTextNamesTheDiskAndAClickInstallsWhatThePanelShows) {
-    Shop s;
-    EXPECT_EQ(s.panel(), "------------|0|");
-    s.hover("cmdNC");
-    EXPECT_EQ(s.panel(),
-              "NC|3|Минимальные системные требования: процессор 486; монитор; "
-              "винчестер 10 Gb; CD-ROM; RAM-8Mb.");
-    s.hover("cmd3DSMIII");
-    EXPECT_EQ(s.panel(),
-              "3D StMax III|20|Минимальные системные требования: система W2000; "
-              "процессор PentiumMMX; монитор 17 д.; принтер лазерный; сканер "
-              "планшетный; модем 28.8;  винчестер 90 Gb; CD-ROM 40xSpeed; "
-              "RAM-128Mb; звук 22КГЦ; видео 16Mb.");
-    s.hover("cmdAntivirus");
-    EXPECT_EQ(s.panel(),
-              "Проверка|10|Проверить и уничтожить (если возможно) вирусы с "
-              "компьютера. Если удалить не удастся, тогда вам не нужно будет платить "
-              "за проверку.");
-
-    meet(s.state(), kMinimums[6]);  // the Pascal computer
-    s.hover("cmdBasic");
-    s.click("cmdPascal");
-    EXPECT_EQ(s.state().lblProgram + " " + s.state().lblMoney, "Basic 99");
-    EXPECT_EQ(s.lastBox().text, "Вы установили Pascal");
-    EXPECT_FALSE(s["cmdPascal"].enabled);
-    EXPECT_TRUE(s["cmdBasic"].enabled);
-}
-
-TEST(SoftwareVirusCheck, EachAntivirusKillsUpToItsLimitAndChargesOnlyThen) {
-    const std::tuple<const char*, const char*, bool, const char*> cases[] = {
-        {"Касперского", "5", true, "Ура. Вирус убит."},
-        {"Касперского", "6", false, "Надо было покупать хороший антивирус."},
-        {"IVP 100", "10", true, "Ура. Вирус убит."},
-        {"IVP 100", "11", false, "Не могу убить!"},
-    };
-    for (const auto& [antivirus, virus, kills, title] : cases) {
-        SCOPED_TRACE(std::string(antivirus) + " " + virus);
-        Shop s;
-        s.state().lblAntvirus = antivirus;
-        s.state().lblVir = virus;
-        s.state().lblMoney = "0";  // no money test
-        s.open();
-        EXPECT_TRUE(s["cmdAntivirus"].enabled);
-        s.buy("cmdAntivirus");
-        EXPECT_EQ(s.lastBox().title, title);
-        EXPECT_EQ(s.lastBox().icon, kills ? Icon::Information : Icon::Exclamation);
-        EXPECT_EQ(s.state().lblMoney + " " + s.state().lblVir,
-                  kills ? std::string("-10 0") : std::string("0 ") + virus);
-    }
-    Shop s;
-    s.state().lblAntvirus = "IVP 100";
-    s.state().lblVir = "4";
-    s.open();
+    s.state().lblMoney = "15";
+    EXPECT_EQ(disabled(s), "cmdAntivirus cmdW2000 ");
+    s.buy("cmdAIVP");
+    EXPECT_EQ(disabled(s), "cmdAIVP cmdW2000 ");
+    s.hover("cmdW311");
+    EXPECT_EQ(s["lblWhat"].text + "|" + s["lblM"].text + "|" + s["txtSpec"].text,
+              "W3.11|8|Минимальные системные требования: процессор Pentium90; монитор; "
+              "принтер матричный;  винчестер 15 Gb; CD-ROM 8xSpeed; RAM-16Mb; видео 4Mb.");
+    s.click("cmdNC");
+    EXPECT_EQ(
+        s.state().lblSystem + " " + s.money() + " " + s.state().lblVir + " " + s.lastBox().text,
+        "W3.11 -3 1 Вы установили Norton Commander");
     s.hover("");  // the bare window: the panel's price is 0, and so is the check
     s.click("cmdAntivirus");
-    EXPECT_EQ(s.state().lblMoney + " " + s.state().lblVir, "170 0");
-
-    Shop first;  // the first antivirus switches the check on at once
-    first.open();
-    EXPECT_FALSE(first["cmdAntivirus"].enabled);
-    meet(first.state(), kMinimums[13]);
-    first.buy("cmdAKI");
-    EXPECT_TRUE(first["cmdAntivirus"].enabled && !first["cmdAKI"].enabled);
+    EXPECT_EQ(s.lastBox().title + " " + s.money() + " " + s.state().lblVir,
+              "Ура. Вирус убит. -3 0");
+    s.open();
+    EXPECT_EQ(disabled(s), "cmdAIVP cmdW311 ");
 }
 
-// The whole way: parts bought in the hardware shop and a system installed here make the
-// computer complete, and from then on every life tick raises the virus counter.
-TEST(SoftwareInstall, AComputerAssembledInTheShopsStartsTheVirusCounter) {
-    PlaceTest<FrmComputer> hardware;
-    for (const char* part :
-         {"cmdBuyComp", "cmdBuyMonitor", "cmdBuyCDRom", "cmdBuyRAM", "cmdBuyVinchester"})
-        hardware.buy(part);
-    Game& game = hardware.game;
-    lifeTick(game);
-    EXPECT_EQ(game.state.lblVir, "0");  // no system yet
+// Each antivirus kills up to its limit and charges only then, whatever the money.
+TEST(SoftwareVirusCheck, EachAntivirusKillsUpToItsLimitAndChargesOnlyThen) {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"Касперского", "5", "Ура. Вирус убит.", "-10 0"},
+        {"Касперского", "6", "Надо было покупать хороший антивирус.", "0 6"},
+        {"IVP 100", "10", "Ура. Вирус убит.", "-10 0"},
+        {"IVP 100", "11", "Не могу убить!", "0 11"},
+    };
+    for (const auto& [antivirus, virus, title, after] : cases) {
+        Shop s("0", "30", false);
+        s.state().lblAntvirus = antivirus;
+        s.state().lblVir = virus;
+        s.open();
+        s.buy("cmdAntivirus");
+        EXPECT_EQ(s.lastBox().title + " " + s.money() + " " + s.state().lblVir,
+                  std::string(title) + " " + after);
+    }
+}
 
-    FrmPrograms shop(game);
-    shop.onLoad();
-    shop.onMouseMove("cmdNC");
-    shop.onClick("cmdNC");
-    EXPECT_EQ(game.state.lblSystem + " " + game.state.lblVir + " " + game.state.lblMoney,
-              "NC 1 122");
-    lifeTick(game);
-    EXPECT_EQ(game.state.lblVir, "2");
+// Which amounts each antivirus beats (the window only hides); when it loses, or the player gives
+// in, the loss of the amount at the click follows, however long the box stays open.
+TEST(VirusFight, EachAntivirusBeatsItsOwnAmounts) {
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {"Пока нет", "", "", "Надо было антивирус покупать.", "У вас нет антивируса."},
+        {"Касперского", " 5 6 7 ", "Ураааааааааааааааа. Вирус убит.",
+         "Надо было покупать хороший антивирус.",
+         "К сожалению антивирус Касперского не смог уничтожить этот вирус."},
+        {"IVP 100", " 5 6 7 8 9 10 11 12 13 14 16 17 18 19 ", "Ура. Вирус убит.", "Не могу убить!",
+         "К сожалению антивирус IVP 100 не смог уничтожить этот вирус."},
+    };
+    for (const auto& [antivirus, beaten, wonTitle, lostTitle, lostText] : cases) {
+        const Message won{wonTitle, "Вам удалось уничтожить вирус", Icon::Information};
+        for (int damage = 5; damage <= 19; ++damage) {
+            SCOPED_TRACE(std::string(antivirus) + " " + std::to_string(damage));
+            const bool beat =
+                std::string(beaten).find(" " + std::to_string(damage) + " ") != std::string::npos;
+            Virus v(antivirus);
+            v.messages.whileOpen = [&](const Message&) { v.clock.ms += 3; };
+            v.clickAt("cmdLive", damage);
+            EXPECT_EQ(v.messages.shown,
+                      (beat ? Boxes{won} : Boxes{{lostTitle, lostText}, loss(damage)}));
+            EXPECT_EQ(v.money(), std::to_string(beat ? 170 : 170 - damage));
+            EXPECT_EQ(v.windows.log.back(), beat ? "hide frmVirus" : "close frmVirus");
+        }
+    }
+    Virus v;  // accepting loses the amount at once
+    v.clickAt("cmdKill", 5);
+    EXPECT_EQ(v.messages.shown, Boxes{loss(5)});
+    EXPECT_EQ(v.money() + " " + v.windows.log.back(), "165 close frmVirus");
+}
+
+// A complete computer's tenth tick opens the window; a won fight only hides it for the next one.
+TEST(VirusWindow, ALifeTickOpensItAndAWonFightKeepsItForTheNextVirus) {
+    const auto parts = {&GameState::lblComp, &GameState::lblMonitor, &GameState::lblVinchester,
+                        &GameState::lblRAM, &GameState::lblSystem};
+    for (std::string GameState::*missing : parts) {
+        TestGame t;
+        for (std::string GameState::*part : parts) t.state().*part = "есть";
+        t.state().*missing = "Пока нет";
+        live(t, 12);
+        EXPECT_EQ(t.state().lblVir, "0");
+    }
+    TestGame t;
+    t.windows.registerPlace<FrmVirus>("frmVirus");
+    for (std::string GameState::*part : parts) t.state().*part = "есть";
+    t.state().lblAntvirus = "IVP 100";
+    live(t, 10);
+    auto* virus = dynamic_cast<FrmVirus*>(t.windows.find("frmVirus"));
+    ASSERT_NE(virus, nullptr);
+    EXPECT_EQ((*virus)["lblHMV"].text + " " + t.state().lblVir, "10 0");
+    t.clock.ms += 12;  // the amount is 7
+    virus->onClick("cmdLive");
+    EXPECT_EQ(t.windows.log.back(), "hide frmVirus");
+    t.state().lblVir = "10";  // NC installed at 9: the next tick shows the same window at 11
+    live(t, 1);
+    EXPECT_EQ((*virus)["lblHMV"].text, "11");
+    EXPECT_EQ(t.windows.find("frmVirus"), virus);
 }
