@@ -1,6 +1,7 @@
-// The everyday places on real widgets: the shop, the flat, study and work, the bank and the help
-// window. The pointer over a button fills the window's labels, a click reaches the rules, and the
-// main window's status panel shows the result at once.
+// The everyday places and the computer on real widgets: the pointer over a button fills the
+// window's offer, a click reaches the rules and the status panel shows the result at once; the
+// bank at midnight, the help window, the modeless software shop, a site that takes the provider's
+// place and a virus beaten by the antivirus.
 #include <QAction>
 #include <QLineEdit>
 
@@ -17,80 +18,77 @@ void trigger(UiGame& g, const char* menuItem) {
     action->trigger();
 }
 
+/// Runs `action` once, as soon as `window` has been shown.
+void onceShown(UiGame& g, const char* window, std::function<void()> action) {
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(
+        &g.nav(), &ui::Navigator::shown, &g.nav(),
+        [connection, name = QString::fromUtf8(window), action](const QString& shown) {
+            if (shown != name) return;
+            QObject::disconnect(*connection);
+            action();
+        });
+}
+
 }  // namespace
 
 class PlacesTest : public QObject {
     Q_OBJECT
   private slots:
-    void theShopPanelFollowsThePointerAndAClickReachesTheStatusPanel() {
+    void theOfferFollowsThePointerAndAPurchaseReachesTheStatusPanel() {
         UiGame g;
         g.startGame();
-        g.state().lblClothes = "Посл.моды";
-        g.visit("imgShop", "frmShop", [&] {
-            QCOMPARE(g.nav().dialog("frmShop")->windowTitle(), QStringLiteral("Магазины"));
-            pointAt(g.widget("frmShop", "cmdBuyDinner"));
-            QCOMPARE(g.texts("frmShop", {"lblShCost", "lblShHungr"}), QStringLiteral("8|8"));
-            g.click("frmShop", "cmdBuyDinner");
-            QCOMPARE(g.text("frmMain", "lblHungry") + g.text("frmShop", "lblHungr"),
-                     QStringLiteral("3838"));
-            // The clothes button is disabled at the top, so under the pointer it is bare window.
-            QVERIFY(!g.widget("frmShop", "cmdBuyClothes")->isEnabled());
-            pointAt(g.widget("frmShop", "cmdBuyClothes"));
-            QCOMPARE(g.text("frmShop", "lblShHungr"), QStringLiteral("00"));
-
+        QStringList seen;
+        // Points at `control`, notes the offer in `offer`, clicks it, notes the panel's `field`.
+        const auto buy = [&](const char* window, const char* control, const char* offer,
+                             const char* field) {
+            pointAt(g.widget(window, control));
+            seen << g.text(window, offer);
+            g.click(window, control);
+            seen << g.text("frmMain", field);
+        };
+        const auto enter = [&](const char* button, const char* window, auto inside) {
+            g.visit(button, window, [&, window] {
+                seen << g.nav().dialog(window)->windowTitle();
+                inside();
+            });
+        };
+        enter("imgShop", "frmShop", [&] {
+            buy("frmShop", "cmdBuyDinner", "lblShCost", "lblHungry");
             // The car picture follows the car on offer.
-            auto* picture = g.widget<QLabel>("frmShop", "imgCCar");
-            const QImage first = picture->pixmap().toImage();
-            QVERIFY(!first.isNull());
+            const QImage car = g.widget<QLabel>("frmShop", "imgCCar")->pixmap().toImage();
+            buy("frmShop", "cmdCar", "lblShCost", "lblCar");
             pointAt(g.widget("frmShop", "cmdCar"));
-            g.click("frmShop", "cmdCar");
-            QCOMPARE(g.text("frmMain", "lblCar"), QStringLiteral("Пятерка2105"));
-            pointAt(g.widget("frmShop", "cmdCar"));
-            QVERIFY(picture->pixmap().toImage() != first);
+            QVERIFY(!car.isNull() &&
+                    g.widget<QLabel>("frmShop", "imgCCar")->pixmap().toImage() != car);
         });
-    }
-
-    void theFlatPicturesFollowThePointerAndAPurchaseLiftsTheMood() {
-        UiGame g;
-        g.startGame();
-        g.visit("imgFlat", "frmFlat", [&] {
-            QCOMPARE(g.nav().dialog("frmFlat")->windowTitle(), QStringLiteral("Квартира"));
-            QVERIFY(g.widget("frmFlat", "imgBath")->isHidden());
-            pointAt(g.widget("frmFlat", "cmdBuyBath"));
-            QCOMPARE(g.text("frmFlat", "lblWhat"), QStringLiteral("Ведро"));
-            QVERIFY(!g.widget("frmFlat", "imgBath")->isHidden());
-            QVERIFY(!g.widget<QLabel>("frmFlat", "imgBath")->pixmap().isNull());
-            QVERIFY(g.widget("frmFlat", "imgMainFlat")->isHidden());
-            g.click("frmFlat", "cmdBuyBath");
-            QCOMPARE(g.texts("frmMain", {"lblBath", "lblHappyness"}), QStringLiteral("Ведро|31"));
+        enter("imgFlat", "frmFlat", [&] {
+            QVERIFY(!g.visible("frmFlat", "imgBath"));
+            buy("frmFlat", "cmdBuyBath", "lblWhat", "lblBath");
+            QVERIFY(g.visible("frmFlat", "imgBath") && !g.visible("frmFlat", "imgMainFlat"));
             pointAt(g.widget("frmFlat", "lblMTitle"));  // a caption is part of the bare window
-            QVERIFY(!g.widget("frmFlat", "imgMainFlat")->isHidden());
+            QVERIFY(g.visible("frmFlat", "imgMainFlat") && !g.visible("frmFlat", "imgBath"));
         });
-    }
-
-    void theStudyPanelFollowsThePointerAndAClickEnrols() {
-        UiGame g;
-        g.startGame();
-        g.visit("imgLearn", "frmStudy", [&] {
-            pointAt(g.widget("frmStudy", "cmdEnglish"));
-            QCOMPARE(g.text("frmStudy", "lblWhat"), QStringLiteral("Курсы"));
-            g.click("frmStudy", "cmdEnglish");
-            QCOMPARE(g.text("frmMain", "lblEEnglish"), QStringLiteral("Курсы"));
-        });
-    }
-
-    void theJobSentenceReadsWholeAndAClickHiresOnTheStatusPanel() {
-        UiGame g;
-        g.startGame();
-        g.visit("imgWork", "frmWork", [&] {
+        enter("imgLearn", "frmStudy",
+              [&] { buy("frmStudy", "cmdEnglish", "lblWhat", "lblEEnglish"); });
+        enter("imgWork", "frmWork", [&] {
             pointAt(g.widget("frmWork", "cmdWGruschik"));
-            QStringList words;
-            for (const char* part : {"lbladdYou", "lblWCan", "lbladdOnthisW"})
-                if (!g.text("frmWork", part).isEmpty()) words << g.text("frmWork", part);
-            QCOMPARE(words.join(' '), QStringLiteral("Вы можете работать на этой работе"));
-            g.click("frmWork", "cmdWGruschik");
-            QCOMPARE(g.text("frmMain", "lblMyWork"), QStringLiteral("Грузчик"));
+            seen << g.texts("frmWork", {"lbladdYou", "lblWCan", "lbladdOnthisW"});
+            buy("frmWork", "cmdWGruschik", "lblWCan", "lblMyWork");
         });
+        enter("imgComputer", "frmComputer", [&] {
+            buy("frmComputer", "cmdBuyComp", "txtSpec", "lblComp");
+            buy("frmComputer", "cmdBuyVinchester", "txtSpec", "lblVinchester");
+            pointAt(g.widget("frmComputer", "Label2"));  // a caption has no offer of its own
+            seen << g.text("frmComputer", "lblWhat");
+            pointAt(g.nav().dialog("frmComputer"), QPointF(3, 3));  // the window's own margin
+            seen << g.text("frmComputer", "lblWhat");
+        });
+        QCOMPARE(seen.join('|'),
+                 QStringLiteral("Магазины|8|38|30|Пятерка2105|Квартира|Ведро|Ведро|Обучение|Курсы|"
+                                "Курсы|Работа|Вы||можете работать на этой работе||Грузчик|"
+                                "Компьютер|Купить старенький 486.|486|"
+                                "Купить винчестер емкостью 10 Gb.|10 Gb|10 Gb|------------"));
     }
 
     void taxiToTheBankDepositAndMidnightInterest() {
@@ -98,20 +96,17 @@ class PlacesTest : public QObject {
         g.startGame();
         g.state().lblHours = "23";
         g.messages.answers = {Answer::Yes};  // take the taxi; no accident on the way
-        bool visited = false;
         soon([&] {
-            QCOMPARE(g.messages.shown.size(), size_t{1});  // the taxi question
             QTest::keyClicks(g.widget<QLineEdit>("frmBank", "txtPut"), QStringLiteral("100"));
             g.click("frmBank", "cmdPut");
             QCOMPARE(g.text("frmBank", "lblYHave") + "|" + g.text("frmMain", "lblMoney"),
                      QStringLiteral("100|60"));
             g.main()->advanceTime(1500);  // the clock strikes midnight while the bank is open
             QCOMPARE(g.texts("frmBank", {"lblYHave", "lblInc"}), QStringLiteral("105|5"));
-            visited = true;
             g.click("frmBank", "cmdBack");
         });
         g.click("frmMain", "imgBank");
-        QVERIFY(visited);
+        QCOMPARE(g.messages.shown.size(), size_t{1});  // the taxi question
         QVERIFY(!g.nav().dialog("frmBank"));
     }
 
@@ -119,35 +114,120 @@ class PlacesTest : public QObject {
         UiGame g;
         g.startGame();
         soon([&] {
-            QVERIFY(g.visible("frmHelp", "txtSmallHelp"));
+            auto* help = g.widget("frmHelp", "txtSmallHelp");
             g.click("frmHelp", "Command2");
-            QVERIFY(g.visible("frmHelp", "txtPoboch") && !g.visible("frmHelp", "txtSmallHelp"));
+            QVERIFY(g.visible("frmHelp", "txtPoboch") && !help->isVisible());
             g.click("frmHelp", "cmdOk");
         });
         trigger(g, "SmallHelp");
-        QVERIFY(!g.nav().dialog("frmHelp"));
-
         // Help's own button replaces the help window with the about box.
-        soon([&] {
-            QVERIFY(g.visible("frmHelp", "txtMainWindow"));
-            g.click("frmHelp", "cmdAbout");
-        });
+        soon([&] { g.click("frmHelp", "cmdAbout"); });
         trigger(g, "BigHelp");
         QVERIFY(!g.nav().dialog("frmHelp"));
-        // The about box as help's button left it, then again from the menu.
-        for (const char* item : {"", "AboutPr"}) {
+        for (const char* item : {"", "AboutPr"}) {  // as help's button left it, then the menu
             if (*item) trigger(g, item);
-            QVERIFY(g.visible("frmFirst", "cmdOkAbout"));
-            QVERIFY(!g.visible("frmFirst", "cmdOK") && !g.visible("frmFirst", "cmdExit"));
+            QVERIFY(g.visible("frmFirst", "cmdOkAbout") && !g.visible("frmFirst", "cmdOK") &&
+                    !g.visible("frmFirst", "cmdExit"));
             g.click("frmFirst", "cmdOkAbout");
             QVERIFY(!g.nav().dialog("frmFirst") && g.main()->isVisible() && !g.quit);
         }
-
         // "Новая игра" brings the start-up window back with its own buttons.
         g.messages.answers = {Answer::Yes};
         trigger(g, "NewGame");
-        QVERIFY(g.visible("frmFirst", "cmdOK") && g.visible("frmFirst", "cmdExit"));
-        QVERIFY(!g.visible("frmFirst", "cmdOkAbout"));
+        QVERIFY(g.visible("frmFirst", "cmdOK") && g.visible("frmFirst", "cmdExit") &&
+                !g.visible("frmFirst", "cmdOkAbout"));
+    }
+
+    void theSoftwareShopStaysOpenBesideTheMainWindow() {
+        UiGame g;
+        g.startGame();
+        GameState& s = g.state();
+        s.lblComp = "486", s.lblMonitor = "14 д.", s.lblCDROM = "2xSpeed", s.lblRAM = "8Mb";
+        s.lblVideoKarta = "1Mb";
+        setVinchester(s, 1);
+        g.click("frmMain", "imgPrograms");  // returns: nothing waits on it
+        ui::PlaceDialog* shop = g.nav().dialog("frmPrograms");
+        QVERIFY(shop && shop->isVisible() && shop->windowModality() == Qt::NonModal);
+        QVERIFY(!g.widget("frmPrograms", "cmdAntivirus")->isEnabled());
+        pointAt(g.widget("frmPrograms", "cmdNC"));
+        QCOMPARE(g.texts("frmPrograms", {"lblWhat", "txtSpec"}),
+                 QStringLiteral("NC|Минимальные системные требования: процессор 486; монитор; "
+                                "винчестер 10 Gb; CD-ROM; RAM-8Mb."));
+        g.click("frmPrograms", "cmdNC");
+        QCOMPARE(g.messages.shown.back().text, std::string("Вы установили Norton Commander"));
+        QCOMPARE(g.texts("frmMain", {"lblSystem", "lblMoney"}), QStringLiteral("NC|167"));
+
+        // Another place opens over the main window; the shop's picture button again brings the
+        // open shop forward, in the same visit.
+        g.visit("imgShop", "frmShop", [&] { g.click("frmShop", "cmdBuyDinner"); });
+        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("159"));
+        g.main()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(g.main()));
+        g.click("frmMain", "imgPrograms");
+        QCOMPARE(g.main()->findChildren<ui::PlaceDialog*>(QStringLiteral("frmPrograms")),
+                 QList<ui::PlaceDialog*>{shop});
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(shop));
+        QVERIFY(!g.widget("frmPrograms", "cmdNC")->isEnabled());
+        g.click("frmPrograms", "cmdBack");
+        QVERIFY(!g.nav().dialog("frmPrograms"));
+    }
+
+    void aSiteReplacesTheProviderAndLeavingBringsItBackConnected() {
+        UiGame g;
+        g.startGame();
+        GameState& s = g.state();
+        s.lblModem = s.lblComp = s.lblMonitor = s.lblVinchester = s.lblCDROM = s.lblRAM = "есть";
+        QStringList seen;
+        onceShown(g, "frmInternet", [&] {
+            g.click("frmInternet", "cmdPodkl");
+            g.click("frmInternet", "cmdWalk");
+            onceShown(g, "frmInterAnek", [&] {
+                seen << QString::number(g.nav().modalDepth());
+                g.click("frmInterAnek", "Command2");
+                // A click on the joke's text block laughs.
+                auto* block = g.widget<QPlainTextEdit>("frmInterAnek", "an_1");
+                QTest::mousePress(block->viewport(), Qt::LeftButton);
+                QTest::mouseRelease(block->viewport(), Qt::LeftButton);
+                seen << QString::fromStdString(g.messages.shown.back().title);
+                onceShown(g, "frmInternet", [&] {
+                    seen << QString::number(g.nav().modalDepth())
+                         << g.text("frmInternet", "cmdPodkl");
+                    g.click("frmInternet", "cmdBack");
+                });
+                g.click("frmInterAnek", "cmdGoOut");
+            });
+            g.click("frmInternet", "cmdAnek");
+        });
+        g.click("frmMain", "imgInternet");
+        QCOMPARE(seen, (QStringList{"1", "Ха-ха-ха", "1", "Вы подключились к интернету."}));
+        QVERIFY(!g.nav().dialog("frmInternet"));
+        QCOMPARE(g.messages.shown.back().text, std::string("Спасибо за посещение сайта!"));
+        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("140"));
+    }
+
+    void aWonFightHidesTheVirusWindowForTheNextVirus() {
+        UiGame g;
+        g.startGame();
+        g.state().lblAntvirus = "IVP 100";
+        ui::PlaceDialog* first = nullptr;
+        onceShown(g, "frmVirus", [&] {
+            first = g.nav().dialog("frmVirus");
+            QCOMPARE(g.widget("frmVirus", "cmdKill")->accessibleName(),
+                     QStringLiteral("Смириться"));
+            auto* heading = g.widget("frmVirus", "lblTextVirus");
+            QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::red));
+            first->dispatch([first] { first->place().onTimer("Timer1"); });
+            QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
+            g.click("frmVirus", "cmdLive");  // the amount is 10 at the load: IVP 100 wins
+        });
+        g.nav().show("frmVirus", Modality::Modal);
+        QVERIFY(first && first->isHidden() && g.nav().dialog("frmVirus") == first);
+        QCOMPARE(g.messages.shown.back().title, std::string("Ура. Вирус убит."));
+
+        onceShown(g, "frmVirus", [&] { g.click("frmVirus", "cmdKill"); });
+        g.nav().show("frmVirus", Modality::Modal);
+        QVERIFY(!g.nav().dialog("frmVirus"));
+        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("160"));
     }
 };
 

@@ -39,7 +39,10 @@ struct UiGame {
         return root ? root->findChild<W*>(QString::fromUtf8(name)) : nullptr;
     }
     /// Starts the game as a player would: the start-up window, then its "OK".
-    void startGame();
+    void startGame() {
+        app.start();
+        click("frmFirst", "cmdOK");
+    }
     /// Opens `window` from its picture button on the main window and runs `inside` while it is
     /// shown; the window is closed afterwards even when a check inside fails.
     void visit(const char* button, const char* window, const std::function<void()>& inside);
@@ -51,18 +54,17 @@ struct UiGame {
         if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
         return QStringLiteral("<no %1>").arg(QString::fromUtf8(name));
     }
-    /// Whether the control `name` of `window` exists and is shown.
-    bool visible(const std::string& window, const char* name) {
-        QWidget* w = widget(window, name);
-        return w && w->isVisible();
-    }
     /// The texts of several controls of `window`, joined by "|".
     QString texts(const std::string& window, std::initializer_list<const char*> names) {
         QStringList all;
         for (const char* name : names) all << text(window, name);
         return all.join('|');
     }
-    /// Clicks a button of `window`.
+    /// Whether the control `name` of `window` exists and is shown.
+    bool visible(const std::string& window, const char* name) {
+        QWidget* w = widget(window, name);
+        return w && w->isVisible();
+    }
     void click(const std::string& window, const char* name) {
         auto* button = widget<QAbstractButton>(window, name);
         QVERIFY2(button, name);
@@ -70,19 +72,11 @@ struct UiGame {
     }
 };
 
-inline void UiGame::startGame() {
-    app.start();
-    auto* ok = widget<QPushButton>("frmFirst", "cmdOK");
-    QVERIFY(ok);
-    QTest::mouseClick(ok, Qt::LeftButton);
-}
-
 /// Closes every modal window, innermost first, so that a test whose check failed inside one
 /// fails at once instead of waiting on a window that nobody will close.
 inline void closeModalWindows() {
-    for (int left = 16; left > 0; --left) {
+    for (int left = 16; left > 0 && QApplication::activeModalWidget(); --left) {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) return;
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->done(QDialog::Rejected);
         else
@@ -116,7 +110,7 @@ inline void UiGame::visit(const char* button, const char* window,
         inside();
         if (ui::PlaceDialog* open = nav().dialog(window)) open->done(QDialog::Rejected);
     });
-    QTest::mouseClick(widget<QToolButton>("frmMain", button), Qt::LeftButton);
+    click("frmMain", button);
     QVERIFY(!nav().dialog(window));
 }
 
