@@ -62,6 +62,11 @@ class Monkey : public Random {
     T* pickOf(const QList<T*>& list) {
         return list.isEmpty() ? nullptr : list[pick(list.size())];
     }
+    QAction* menuItem(ui::MainWindow& main) {
+        QList<QAction*> items = main.findChildren<QAction*>(QRegularExpression("."));
+        items.removeIf([](QAction* a) { return !a->isEnabled() || a->menu() || a->isSeparator(); });
+        return pickOf(items);
+    }
     bool over() const { return !failure.isEmpty() || taken >= m_steps || m_deadline.hasExpired(); }
     void expect(bool holds, const std::string& what, const std::string& value) {
         if (!holds && failure.isEmpty())
@@ -166,8 +171,8 @@ class Monkey : public Random {
             });
             QWidget* w = widgets.isEmpty() ? on : pickOf(widgets);
             const QPoint at(pick(w->width()), pick(w->height()));
-            // The pointer gets there before it clicks. The move goes to the widget itself: the
-            // offscreen platform may hand a synthetic cursor move to another window.
+            // The pointer gets there first, sent to the widget itself: the offscreen platform may
+            // hand a synthetic cursor move to another window.
             QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                              Qt::NoModifier);
             QApplication::sendEvent(w, &move);
@@ -189,11 +194,7 @@ class Monkey : public Random {
         } else if (roll < 88 || box) {  // with a box open: a life tick while a handler waits
             if (main) main->advanceTime(kTimeSteps[pick(std::size(kTimeSteps))]);
         } else if (roll < 94) {
-            QAction* item = on == main
-                                ? pickOf(main->findChildren<QAction*>(QRegularExpression(".")))
-                                : nullptr;
-            if (!item || !item->isEnabled() || item->menu()) return;
-            item->trigger();
+            if (QAction* item = on == main ? menuItem(*main) : nullptr) item->trigger();
         } else if (roll < 97) {
             on->close();
         } else {
@@ -226,9 +227,7 @@ class Monkey : public Random {
     /// What players do in a hurry: leave a place by "<< Назад", Escape or the close box and, in
     /// the same breath, choose a menu item of the main window.
     void leaveAndUseTheMenu(QWidget& place, ui::MainWindow& main, int roll) {
-        QList<QAction*> items = main.findChildren<QAction*>(QRegularExpression("."));
-        items.removeIf([](QAction* a) { return !a->isEnabled() || a->menu() || a->isSeparator(); });
-        QAction* item = pickOf(items);
+        QAction* item = menuItem(main);
         QPointer<QWidget> guard = &place;
         auto* back = place.findChild<QPushButton*>(QStringLiteral("cmdBack"));
         if (roll == 97 && back && back->isVisible() && back->isEnabled())
@@ -237,7 +236,6 @@ class Monkey : public Random {
             QTest::keyClick(&place, Qt::Key_Escape);
         else
             place.close();
-        // The menu is out of reach while the place stays (a refusal to leave).
         if (item && (!guard || !guard->isVisible())) item->trigger();
     }
 
