@@ -1,8 +1,7 @@
-// Endurance: a seeded "monkey" plays whatever window is on screen with random clicks, pointer
-// moves, keys, texts and hours of game time, answers the real boxes at random, and checks after
-// every step that the game state still makes sense. File dialogs are the platform's own, typed
-// into and cancelled. BRANKOR_MONKEY_SEED and _STEPS replay one seed; BRANKOR_MONKEY_DESKTOP (on
-// a real X server) waits for the accessibility bridge, as a screen reader's user has it.
+// Endurance: a seeded "monkey" plays whatever window is on screen with clicks, pointer moves,
+// keys, texts and hours of game time, answers the real boxes and file dialogs at random, and
+// checks after every step that the game state makes sense. BRANKOR_MONKEY_SEED and _STEPS replay
+// a seed; BRANKOR_MONKEY_DESKTOP (a real X server) waits for the accessibility bridge too.
 #include <QtTest>
 #include <QtWidgets>
 #include <random>
@@ -12,6 +11,7 @@
 #include "life/flat.h"
 #include "life/shop.h"
 #include "ui/application.h"
+#include "uitestsupport.h"
 
 using namespace brankor;
 
@@ -171,11 +171,7 @@ class Monkey : public Random {
             });
             QWidget* w = widgets.isEmpty() ? on : pickOf(widgets);
             const QPoint at(pick(w->width()), pick(w->height()));
-            // The pointer gets there first, sent to the widget itself: the offscreen platform may
-            // hand a synthetic cursor move to another window.
-            QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                             Qt::NoModifier);
-            QApplication::sendEvent(w, &move);
+            testing::pointAt(w, at);  // the pointer gets there before it clicks
             if (roll < 38) QTest::mouseClick(w, Qt::LeftButton, {}, at);
         } else if (roll < 68) {
             QTest::keyClick(on->focusWidget() ? on->focusWidget() : on,
@@ -188,8 +184,8 @@ class Monkey : public Random {
             if (!edit) return;
             edit->setFocus();
             if (pick(2)) edit->clear();
-            for (const QChar ch :
-                 kTexts[pick(kTexts.size())])  // key by key: QTest's own typing takes Latin-1 only
+            // Key by key: QTest's own typing takes Latin-1 only.
+            for (const QChar ch : kTexts[pick(kTexts.size())])
                 QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, ch, Qt::NoModifier);
         } else if (roll < 88 || box) {  // with a box open: a life tick while a handler waits
             if (main) main->advanceTime(kTimeSteps[pick(std::size(kTimeSteps))]);
