@@ -1,10 +1,13 @@
-// Time passing: the clock, the life tick, deaths, courses and the virus counter; and the study
-// window, where the courses are joined and left.
+// Time passing: the timers, the clock, the life tick, deaths, courses and the virus counter; and
+// the study window, where the courses are joined and left.
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "computer/virus.h"
 #include "core/bank.h"
 #include "core/lifecycle.h"
+#include "core/tickschedule.h"
 #include "fakes/fakes.h"
 #include "life/study.h"
 
@@ -12,6 +15,14 @@ using namespace brankor;
 using namespace brankor::testing;
 
 namespace {
+
+/// Writes text fields by name: "lblHours=22;lblDay=05".
+void write(GameState& s, const std::string& fields) {
+    for (const std::string& field : split(fields, ";")) {
+        const auto eq = field.find('=');
+        *fieldByName(s, field.substr(0, eq)) = field.substr(eq + 1);
+    }
+}
 
 /// One life tick with the player kept alive, so that only the other steps show.
 bool fedTick(TestGame& t) {
@@ -29,22 +40,17 @@ TEST(Clock, HoursDaysMonthsAndMidnightPayments) {
     GameState& s = t.state();
     t.windows.registerPlace<FrmBank>("frmBank");
     Place& bank = *t.windows.load("frmBank");
-    s.lblHours = "22";
-    s.lblDay = "05";
-    s.lblMoney = "-5";
-    s.lblWorkEarn = "40";
+    write(s, "lblHours=22;lblDay=05;lblMoney=-5;lblWorkEarn=40");
     s.BankBalance = 399;
     clockTick(t.game);
     EXPECT_EQ(s.lblHours + "/" + s.lblDay, "23/05");  // the leading zero stays until midnight
     clockTick(t.game);
     EXPECT_EQ(s.lblHours + "/" + s.lblDay, "0/6");
     EXPECT_EQ(s.lblMoney + " " + bank["lblYHave"].text + " " + bank["lblInc"].text, "35 418 20");
-    s.lblDay = "31";  // a game started on the 31st: the first tick turns the month
-    s.lblMonth = "12";
+    write(s, "lblDay=31;lblMonth=12");  // a game started on the 31st: the first tick turns it
     clockTick(t.game);
     EXPECT_EQ(s.lblDay + "/" + s.lblMonth + "/" + s.lblYear, "1/13/26");
-    s.lblDay = "30";
-    s.lblHours = "23";
+    write(s, "lblDay=30;lblHours=23");
     clockTick(t.game);
     EXPECT_EQ(s.lblDay + "/" + s.lblMonth, "1/14");
     const std::pair<std::int16_t, std::int16_t> cases[] = {
@@ -83,8 +89,7 @@ TEST(LifeTick, HungerAndBoredomWarnAndKillBelowTheirLimits) {
     };
     for (const auto& [hunger, mood, boxes] : cases) {
         TestGame g;
-        g.state().lblHungry = hunger;
-        g.state().lblHappyness = mood;
+        write(g.state(), std::string("lblHungry=") + hunger + ";lblHappyness=" + mood);
         EXPECT_EQ(lifeTick(g.game), boxes.empty() || boxes[0].title != "+СМЕРТЬ+") << hunger;
         EXPECT_EQ(g.messages.shown, boxes) << hunger << " " << mood;
     }
@@ -96,9 +101,7 @@ TEST(LifeTick, HungerAndBoredomWarnAndKillBelowTheirLimits) {
 TEST(LifeTick, ThreeCoursesFromANewGameShowEveryRungOnItsTickInOrder) {
     TestGame t;
     GameState& s = t.state();
-    s.lblSCost = "6";
-    s.lblECost = s.lblCCost = "8";
-    s.lblMoney = "5";
+    write(s, "lblSCost=6;lblECost=8;lblCCost=8;lblMoney=5");
     int tick = 1;
     std::string boxes;
     t.messages.whileOpen = [&](const Message& m) {
@@ -126,9 +129,7 @@ TEST(LifeTick, ThreeCoursesFromANewGameShowEveryRungOnItsTickInOrder) {
     EXPECT_EQ(s.lblMoney, std::to_string(5 - 28 * 3 - 62 * 4 - 60 * 4));
 
     // A rung is reached only from the rung below it: the count passes "Чайник"'s 10 unheeded.
-    s.lblStatus = "Чайник";
-    s.lblCom = "15";
-    s.lblCCost = "8";
+    write(s, "lblStatus=Чайник;lblCom=15;lblCCost=8");
     ASSERT_TRUE(fedTick(t));
     EXPECT_EQ(s.lblStatus + " " + std::to_string(t.messages.shown.size()), "Чайник 20");
 }
@@ -148,12 +149,53 @@ TEST(LifeTick, VirusWindowOpensOnTheTenthCompleteComputerTick) {
     for (int tick = 1; tick <= 9; ++tick) ASSERT_TRUE(fedTick(t));
     EXPECT_EQ(s.lblVir + (t.windows.find("frmVirus") ? " open" : ""), "9");
     ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ(s.lblVir + " " + (*t.windows.find("frmVirus"))["lblHMV"].text, "0 10");
-    EXPECT_EQ(t.windows.log.back(), "show frmVirus modal");
+    EXPECT_EQ(
+        s.lblVir + " " + (*t.windows.find("frmVirus"))["lblHMV"].text + " " + t.windows.log.back(),
+        "0 10 show frmVirus modal");
     t.windows.close("frmVirus");
     s.lblVir = "10";  // raised elsewhere already
     ASSERT_TRUE(fedTick(t));
     EXPECT_EQ((*t.windows.find("frmVirus"))["lblHMV"].text, "11");
+}
+
+// The main window's timers: no drift, and a life tick never stacks on its own box.
+TEST(Ticker, AnHourOfRealTimeIsExactly2400GameHoursHoweverLateTheTimersFire) {
+    std::int64_t now = 0, hours = 0;
+    Ticker clock(1500, 0, [&] { return ++hours, true; });
+    std::mt19937 jitter(7);
+    // The loop wakes up to 900 ms late, and now and then a box keeps it busy for a minute.
+    while (now < 3'600'000) {
+        now += std::uniform_int_distribution<int>(1, 900)(jitter);
+        if (std::uniform_int_distribution<int>(0, 200)(jitter) == 0) now += 60'000;
+        clock.poll([&] { return std::min<std::int64_t>(now, 3'600'000); });
+    }
+    EXPECT_EQ(hours, 2400);
+}
+
+// The box of the first tick stays open 40 s, and the timer fires twice meanwhile: those two run
+// afterwards, one after the other. The third tick ends the game, and nothing runs after it.
+TEST(Ticker, ALifeTickWaitingOnItsBoxDelaysTheNextAndTheLastStopsIt) {
+    std::int64_t now = 18000;
+    int running = 0, deepest = 0, ticks = 0;
+    Ticker* self = nullptr;
+    Ticker life(18000, 0, [&] {
+        deepest = std::max(deepest, ++running);
+        if (++ticks == 1) {
+            for (int fired = 0; fired < 2; ++fired) {
+                now += 20000;
+                self->poll([&] { return now; });
+            }
+        }
+        --running;
+        return ticks < 3;
+    });
+    self = &life;
+    life.poll([&] { return now; });
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_TRUE(life.stopped());
+    life.poll([] { return std::int64_t{200000}; });
+    EXPECT_EQ(ticks, 3);
 }
 
 using Study = PlaceTest<FrmStudy>;
@@ -164,14 +206,14 @@ using Study = PlaceTest<FrmStudy>;
 TEST(Study, JoinLeaveAndACourseTheClockFinishesDuringTheVisit) {
     Study g("0");
     GameState& s = g.state();
-    s.lblSCost = "6";
-    s.lblSSchool = "Веч.школа";
-    s.lblECost = "8";
-    s.lblEEnglish = "Курсы";
-    s.lblEnglish = "7 уровень";
-    s.lblEng = "61";
+    write(s,
+          "lblSCost=6;lblSSchool=Веч.школа;lblECost=8;lblEEnglish=Курсы;lblEnglish=7 "
+          "уровень;lblEng=61");
     g.open();
-    EXPECT_EQ(g["cmdSchool"].text + "|" + g["cmdEnglish"].text + "|" + g["cmdComp"].text,
+    const auto captions = [&] {
+        return g["cmdSchool"].text + "|" + g["cmdEnglish"].text + "|" + g["cmdComp"].text;
+    };
+    EXPECT_EQ(captions(),
               "Закончить ходить в школу|Закончить ходить на курсы англ.яз.|Ходить на "
               "компьютерные курсы");
     for (const char* button : {"cmdSchool", "cmdSchool", "cmdComp", "cmdEnglish", "cmdEnglish"})
@@ -190,8 +232,9 @@ TEST(Study, JoinLeaveAndACourseTheClockFinishesDuringTheVisit) {
               "Вы уже выучились англ.языку. Вы выучили англ. яз. 0");
     EXPECT_FALSE(g["cmdEnglish"].enabled);
     EXPECT_EQ(g.titles().back(), "Вы на 8 Уровене");
-    s.lblECost = "8";
+    s.lblECost = "8";  // a saved fee that still says enrolled
     g.open();
-    EXPECT_EQ(g["cmdEnglish"].text, "Вы уже выучились англ.языку.");
+    EXPECT_EQ(captions(),
+              "Ходить в вечернюю школу|Вы уже выучились англ.языку.|Ходить на компьютерные курсы");
     EXPECT_FALSE(g["cmdEnglish"].enabled);
 }
