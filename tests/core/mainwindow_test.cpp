@@ -1,8 +1,6 @@
-// The main window's confirmations, a new game's status panel, the start-up window's close box and
-// the help window.
+// The main window's confirmations, a new game's status panel and the start-up window's close box.
 #include <gtest/gtest.h>
 
-#include "core/help.h"
 #include "core/mainwindow.h"
 #include "core/newgame.h"
 #include "core/startwindows.h"
@@ -76,23 +74,4 @@ TEST(StartupWindow, CloseBoxReturnsToAWaitingGameOrAsksToLeave) {
     EXPECT_FALSE(first.onQueryClose());  // answered "No"
     EXPECT_EQ(t.windows.log, Log{"show frmMain modeless"});
     EXPECT_EQ(t.titles(), std::vector<std::string>{"Подтвердите"});
-}
-
-// Each button shows its own page, written with CR LF line breaks, and hides the others.
-TEST(Help, EachButtonShowsItsOwnPageAndHidesTheOthers) {
-    TestGame g;
-    g.windows.registerPlace<FrmHelp>("frmHelp");
-    menuBigHelp(g.game);
-    Place& help = *g.windows.find("frmHelp");
-    const std::pair<std::string, std::string> pages[] = {{"Command1", "txtSmallHelp"},
-                                                         {"Command2", "txtPoboch"},
-                                                         {"cmdChanges", "txtChanges"},
-                                                         {"Command3", "txtMainWindow"}};
-    for (const auto& [button, shown] : pages) {
-        help.onClick(button);
-        for (const auto& [other, box] : pages)
-            EXPECT_EQ(help[box].visible, box == shown) << button << " " << box;
-    }
-    EXPECT_TRUE(help["txtPoboch"].text.starts_with(
-        "==================\r\nОстальные окна.\r\n==================\r\n\r\nВ остальных "));
 }
