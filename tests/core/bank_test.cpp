@@ -1,9 +1,10 @@
 // The trip to the bank (car, taxi fare, accident and lawsuit) and the bank window: the amount
-// check, deposits, withdrawals and their refusals.
+// check, deposits, withdrawals and their refusals; and the number rule every field is read by.
 #include <gtest/gtest.h>
 
 #include "core/bank.h"
 #include "core/navigation.h"
+#include "core/number.h"
 #include "fakes/fakes.h"
 
 using namespace brankor;
@@ -119,4 +120,20 @@ TEST(Bank, OrdersMoveWholeDollarsOrAreRefused) {
               "0|32860 0 0|32690 170 8|32692 168 8|");
     EXPECT_EQ(t.messages.shown,
               (Boxes{kFull, kNotANumber, kNoCash, kNoCash, kNegative, kNoSavings}));
+}
+
+// What a field reads as a number, and what a text box accepts as an amount.
+TEST(NumberRule, ReadsTheLongestLeadingDecimalNumberAndAcceptsOnlyAWholeOneInABox) {
+    const std::pair<const char*, double> cases[] = {
+        {"OK", 0},       {"Пока нет", 0}, {"", 0},      {"8 уровень", 8}, {"-12", -12},
+        {"  42abc", 42}, {"+7", 7},       {"1.5", 1.5}, {".5", 0.5},      {"3.", 3},
+        {"-", 0},        {".", 0},        {"1e3", 1},   {"05", 5}};  // no exponents: "1e3" reads 1
+    for (const auto& [text, number] : cases) EXPECT_DOUBLE_EQ(readNumber(text), number) << text;
+    std::string written = writeNumber(-0.0) + " " + writeNumber(2.5);
+    for (const char* text : {"2.7", "-2.5"}) written += " " + std::to_string(wholeNumber(text));
+    EXPECT_EQ(written, "0 2.5 2 -3");
+    for (const char* yes : {"12", " 7", "1.5", "-3", "+4", ".5", "7 "})
+        EXPECT_TRUE(isNumber(yes)) << yes;
+    for (const char* no : {"abc", "-", ".", "1e3", "", " ", "12a", "1.2.3"})
+        EXPECT_FALSE(isNumber(no)) << no;
 }

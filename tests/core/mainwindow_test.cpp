@@ -11,28 +11,34 @@ using namespace brankor::testing;
 
 using Log = std::vector<std::string>;
 
-// "No" changes nothing. "Yes" to a new game hides the old one until the start-up window's "OK";
-// after a death the close box asks nothing; "Yes" to leaving ends the program.
+// "No" changes nothing. "Yes" to a new game hides the old one behind the start-up window, whose
+// close box returns to it; with no game behind, that close box asks too. After a death the main
+// window's close box asks nothing; "Yes" to leaving ends the program.
 TEST(MainMenu, NoChangesNothingYesHidesTheGameOrQuitsAndADeathAsksNothing) {
     TestGame t;
     const GameState before = t.state();
-    t.messages.answers = {Answer::No, Answer::No, Answer::No, Answer::Yes, Answer::Yes};
+    t.messages.answers = {Answer::No, Answer::No, Answer::No, Answer::Yes, Answer::No, Answer::Yes};
     menuNewGame(t.game);
     menuExit(t.game);
     EXPECT_FALSE(queryCloseMain(t.game));
     EXPECT_EQ(t.state(), before);
     EXPECT_TRUE(t.windows.log.empty());
     menuNewGame(t.game);
+    FrmFirst first(t.game);
+    EXPECT_TRUE(first.onQueryClose());
     t.state().SkipExitConfirm = 1;
     EXPECT_TRUE(queryCloseMain(t.game));
+    t.windows.close("frmMain");
+    EXPECT_FALSE(first.onQueryClose());
     t.state().SkipExitConfirm = 0;
     EXPECT_TRUE(queryCloseMain(t.game));
-    EXPECT_EQ(t.windows.log, (Log{"hide frmMain", "close frmInternet", "close frmParty",
-                                  "load frmFirst", "show frmFirst modeless", "quit"}));
+    EXPECT_EQ(t.windows.log,
+              (Log{"hide frmMain", "close frmInternet", "close frmParty", "load frmFirst",
+                   "show frmFirst modeless", "show frmMain modeless", "close frmMain", "quit"}));
     const Message again{"Подтвердите", "Вы действительно хотите начать новую игру", Icon::Question,
                         Buttons::YesNo},
         exit{"Подтвердите", "Вы действительно хотите выйти?", Icon::Question, Buttons::YesNo};
-    EXPECT_EQ(t.messages.shown, (Boxes{again, exit, exit, again, exit}));
+    EXPECT_EQ(t.messages.shown, (Boxes{again, exit, exit, again, exit, exit}));
 }
 
 // Every field and variable is written, the date from today's; the hour and the caption stay.
@@ -62,16 +68,4 @@ TEST(NewGame, WritesEveryFieldAndVariable) {
     EXPECT_EQ(s.hiddenControls.size(), 2u);  // hidden until a fresh main window shows them
     createMainWindow(t.game);
     EXPECT_TRUE(s.hiddenControls.empty());
-}
-
-// With a new game waiting the close box returns to it; with none it asks before leaving.
-TEST(StartupWindow, CloseBoxReturnsToAWaitingGameOrAsksToLeave) {
-    TestGame t;
-    t.windows.visible["frmMain"] = false;
-    FrmFirst first(t.game);
-    EXPECT_TRUE(first.onQueryClose());
-    t.windows.visible.erase("frmMain");
-    EXPECT_FALSE(first.onQueryClose());  // answered "No"
-    EXPECT_EQ(t.windows.log, Log{"show frmMain modeless"});
-    EXPECT_EQ(t.titles(), std::vector<std::string>{"Подтвердите"});
 }

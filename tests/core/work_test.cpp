@@ -134,9 +134,6 @@ TEST(Work, AClickActsOnTheVerdictOfTheLastJobHovered) {
     w.click("cmdWPresident");
     EXPECT_EQ(w["lblWCan"].text, "не");
     EXPECT_NE(w.lastBox().text.find("прог-ование Visual \u0421++"), std::string::npos);  // Cyrillic
-    EXPECT_TRUE(w.lastBox().text.ends_with(
-        "марки Mercedes, а так же общее кол-во пойманной вами рыбы должно быть 200 (кол-во "
-        "пойманной вами рыбы вы можете увидеть в разделе Хобби)."));
     w.hover("cmdWGruschik");
     w.click("cmdWTaxi");
     w.hover("cmdWProva");
