@@ -11,9 +11,8 @@ using namespace brankor::testing;
 
 using Log = std::vector<std::string>;
 
-// "No" changes nothing. "Yes" to a new game hides the old one behind the start-up window, whose
-// close box returns to it; with no game behind, that close box asks too. After a death the main
-// window's close box asks nothing; "Yes" to leaving ends the program.
+// "No" changes nothing. A new game hides the old one behind the start-up window, whose close box
+// returns to it or, with no game behind, asks too. After a death the main close box asks nothing.
 TEST(MainMenu, NoChangesNothingYesHidesTheGameOrQuitsAndADeathAsksNothing) {
     TestGame t;
     const GameState before = t.state();

@@ -17,18 +17,17 @@ TEST(ShopMeals, MoneyAndSatietyDecideAndTheLabelFollowsEveryClick) {
     const Message tooFull{"Не хочу есть!",
                           "Вы уже распухли от еды и не можете впихнуть в себя еще"};
     const std::tuple<const char*, const char*, const char*, const char*, Boxes> cases[] = {
-        {"cmdBuyDinner", "0", "12", "0 12", {kNoMoney}},
-        {"cmdBuyDinner", "1", "30", "-7 38", {}},
-        {"cmdBuyBrakfast", "170", "100", "165 105", {}},
-        {"cmdBuySupper", "170", "101", "170 101", {tooFull}},
-        {"cmdBuySupper", "10", "0", "4 6", {}},
+        {"cmdBuyDinner", "0", "12", "0 12 12", {kNoMoney}},
+        {"cmdBuyDinner", "1", "30", "-7 38 38", {}},
+        {"cmdBuyBrakfast", "170", "100", "165 105 105", {}},
+        {"cmdBuySupper", "170", "101", "170 101 101", {tooFull}},
+        {"cmdBuySupper", "10", "0", "4 6 6", {}},
     };
     for (const auto& [meal, money, hungry, after, boxes] : cases) {
         Shop s(money);
         s.state().lblHungry = hungry;  // changed by the clock while the shop is open
         s.buy(meal);
-        EXPECT_EQ(s.money() + " " + s["lblHungr"].text, after) << meal << " " << money;
-        EXPECT_EQ(s.state().lblHungry, s["lblHungr"].text);
+        EXPECT_EQ(s.money() + " " + s.state().lblHungry + " " + s["lblHungr"].text, after) << meal;
         EXPECT_EQ(s.messages.shown, boxes) << meal << " " << money;
     }
 }
@@ -45,10 +44,9 @@ TEST(ShopClothes, AClickBuysWhatThePanelShowsAndTheLaddersTopDisablesTheButton) 
     for (const auto& [money, steps] : {std::pair{"1", 1}, {"155", 7}}) {
         s.state().lblMoney = money;
         for (int step = 0; step < steps; ++step) {
-            EXPECT_TRUE(s["cmdBuyClothes"].enabled) << step;
             s.buy("cmdBuyClothes");
             seen += "|" + s["txtSpec"].text + " " + s["lblShCost"].text + " " + s["lblWhat"].text +
-                    " " + s.money();
+                    " " + s.money() + (s["cmdBuyClothes"].enabled ? "" : " disabled");
         }
     }
     EXPECT_EQ(seen,
@@ -56,9 +54,8 @@ TEST(ShopClothes, AClickBuysWhatThePanelShowsAndTheLaddersTopDisablesTheButton) 
               "15 Джинсы 140|Купить костюм (брюки и пиджак). 20 Костюм 120|Купить куртку. 25 "
               "Куртка 95|Купить красивую рубашку и брюки. 30 Рубашка 65|Купить супер футболку, "
               "кепку, шорты и т.д.. 30 Футболка и т.д. 35|Купить одежду последней моды. 35 "
-              "Посл.моды 0|Нажми на кнопку <Купить одежду> 0 ------------ 0");
+              "Посл.моды 0|Нажми на кнопку <Купить одежду> 0 ------------ 0 disabled");
     EXPECT_EQ(s.messages.shown, Boxes{kNoMoney});
-    EXPECT_FALSE(s["cmdBuyClothes"].enabled);
     s.hover("");  // the bare window clears the panel
     EXPECT_EQ(s["lblShCost"].text + " " + s["lblWhat"].text, "00 ------------");
     s.open();
@@ -79,10 +76,10 @@ TEST(ShopCars, TheWholeMoneyBuysTheNextCarUpToTheMercedes) {
         s.buy("cmdCar");
         seen += s.state().lblCar + " " + s.money() + " " + s.lastBox().title + "|";
     }
-    EXPECT_EQ(seen,
-              "Пятерка2105 59.9 Внимание|Девятка21093 0 Вы купили машину|Десятка2110 0 Вы купили "
-              "машину|Волга3110 0 Вы купили машину|Волга3110 199 Внимание|Mercedes 0 Вы купили "
-              "машину|");
+    EXPECT_EQ(
+        seen,
+        "Пятерка2105 59.9 Внимание|Девятка21093 0 Вы купили машину|Десятка2110 0 Вы купили "
+        "машину|Волга3110 0 Вы купили машину|Волга3110 199 Внимание|Mercedes 0 Вы купили машину|");
     EXPECT_EQ(s.messages.shown[1], (Message{"Внимание", "Денег маловато."}));
     s.hover("cmdCar");
     EXPECT_EQ(s["imgCCar"].picture, "carshop");
@@ -112,8 +109,7 @@ TEST(FlatPurchase, OneDollarStillBuysTheCottageAndTheTopDisablesTheButton) {
     EXPECT_TRUE(f["cmdBuyBath"].enabled && f["cmdBuyMebel"].enabled);
 }
 
-// Each whole ladder bought from a new game costs the sum of its six prices; the mood
-// rises 4 per flat and 1 per other step.
+// Each whole ladder from a new game costs the sum of its six prices; mood +4 a flat, +1 a step.
 TEST(FlatPurchase, EachWholeLadderCostsTheSumOfItsPrices) {
     const std::pair<const char*, int> ladders[] = {
         {"cmdBuyFlat", 20 + 30 + 45 + 60 + 75 + 150},

@@ -25,26 +25,26 @@ const std::pair<const char*, const char*> kRequirements[] = {
      "lblEduncation:Неполное среднее>Среднее;lblStatus:Любитель>Новичок;lblEnglish:1 уровень>2 "
      "уровень;lblClothes:Спорт.костюм>Летняя;lblProgram:Basic>Pascal"},
     {"cmdWProg",
-     "lblEduncation:Неполное среднее>Среднее;lblStatus:Новичок>Программист;lblEnglish:2 "
-     "уровень>3 уровень;lblClothes:Летняя>Джинсы;lblProgram:Pascal>VB;lblGraph:Пока нет>Paint"},
+     "lblEduncation:Неполное среднее>Среднее;lblStatus:Новичок>Программист;lblEnglish:2 уровень>3 "
+     "уровень;lblClothes:Летняя>Джинсы;lblProgram:Pascal>VB;lblGraph:Пока нет>Paint"},
     {"cmdWProva",
-     "lblEduncation:Среднее>Неполное высшее;lblStatus:Новичок>Программист;lblEnglish:3 "
-     "уровень>4 уровень;lblClothes:Джинсы>Костюм;lblProgram:Pascal>VB;lblGraph:Paint>Photoshop;"
-     "lblModem:36.6>K56;lblVichod:Пока нет>Есть;CarIndex:1>2"},
+     "lblEduncation:Среднее>Неполное высшее;lblStatus:Новичок>Программист;lblEnglish:3 уровень>4 "
+     "уровень;lblClothes:Джинсы>Костюм;lblProgram:Pascal>VB;lblGraph:Paint>Photoshop;lblModem:36.6>"
+     "K56;lblVichod:Пока нет>Есть;CarIndex:1>2"},
     {"cmdWHakker",
      "lblEduncation:Неполное высшее>Высшее;lblStatus:Почти хакер>Хакер;lblEnglish:5 уровень>6 "
      "уровень;lblClothes:Куртка>Рубашка;lblProgram:Pascal>VB;lblModem:36.6>K56;lblVichod:Пока "
      "нет>Есть;CarIndex:2>3"},
     {"cmdWAdministrator",
-     "lblEduncation:Неполное высшее>Высшее;lblStatus:Хакер>Администратор;lblEnglish:6 "
-     "уровень>7 уровень;lblClothes:Рубашка>Футболка и т.д.;lblGraph:Photoshop>3D StMax "
+     "lblEduncation:Неполное высшее>Высшее;lblStatus:Хакер>Администратор;lblEnglish:6 уровень>7 "
+     "уровень;lblClothes:Рубашка>Футболка и т.д.;lblGraph:Photoshop>3D StMax "
      "II;lblPrinter:Струйный=Лазерный;lblSkaner:Ручной=Планшетный;CarIndex:3>4"},
     {"cmdWPresident",
      "lblEduncation:Неполное высшее>Высшее;lblStatus:Профессионал>Сверх профессионал;lblEnglish:7 "
-     "уровень>8 уровень;lblClothes:Футболка и т.д.>Посл.моды;lblProgram:VB=VC++;lblGraph:3D "
-     "StMax II>3D StMax III;lblModem:K56>V90;lblVichod:Пока нет>Есть;lblRoom:6=7;lblBath:Мал."
-     "бассейн=Бол.бассейн;lblKitchen:Обычная=Комфортная;lblSMebel:Ламинир.=Офисная;CarIndex:4>5;"
-     "FishTotal:199>200"},
+     "уровень>8 уровень;lblClothes:Футболка и т.д.>Посл.моды;lblProgram:VB=VC++;lblGraph:3D StMax "
+     "II>3D StMax III;lblModem:K56>V90;lblVichod:Пока "
+     "нет>Есть;lblRoom:6=7;lblBath:Мал.бассейн=Бол.бассейн;lblKitchen:Обычная=Комфортная;lblSMebel:"
+     "Ламинир.=Офисная;CarIndex:4>5;FishTotal:199>200"},
 };
 
 /// Each requirement of `job` as {field, the value just below, the rung, ">" or "="}.
@@ -81,11 +81,9 @@ using Texts = std::vector<std::string>;
 
 }  // namespace
 
-// A new player qualifies only for the loader; every job takes a player at its rungs and above,
-// one rung below any of them refuses, and a value on no ladder passes only "or better". The job
-// hires with its box and is written wherever the player sees it ("хакер" is capitalised only in
-// the window), with the salary its box promises and the clock pays at midnight; the president's
-// job ends the game, yet stays.
+// A new player qualifies only for the loader; each job takes a player at its rungs and above, not
+// one rung below, and a value on no ladder passes only "or better". Hired, the job shows ("хакер"
+// capitalised in the window only) with the salary its box promises; the president's ends the game.
 TEST(Work, EachJobHiresAtItsRungsAndPaysTheSalaryItsBoxPromises) {
     TestGame top;  // the president's player, with the designer's printer and scanner
     meet(top.state(), "cmdWPresident");
