@@ -18,7 +18,6 @@ const Message kTaxi{"Требуется машина. Хотите ли вы в�
                     "Но вы можете взять такси за 10$ и доехать до банка, либо купить собственную "
                     "машину в магазине.\r\n\r\nХотите ли вы взять такси за 10$ и доехать до банка?",
                     Icon::Question, Buttons::YesNo};
-// The titles of the other boxes of the trip.
 const std::string kNoFare = "Нет денег.", kCrash = ":-(((", kSue = "Суд?", kWon = "Дело выиграно",
                   kLost = "Дело проиграно", kDrawn = "Дело не выиграно, но и не проиграно.";
 

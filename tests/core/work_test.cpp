@@ -106,7 +106,6 @@ TEST(Work, EachJobHiresAtItsRungsAndPaysTheSalaryItsBoxPromises) {
                 EXPECT_EQ(qualifies(one, job), mark == ">") << field;
             }
         }
-        w.open();
         w.buy(std::string(job.button));
         s.lblHours = "23";
         clockTick(w.game);
