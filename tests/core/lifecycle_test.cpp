@@ -66,7 +66,8 @@ TEST(LifeTick, HungerAndBoredomWarnAndKillBelowTheirLimits) {
         "Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и поесть вдоволь.   "
         "ВНИМАНИЕ: если ваше состояние сытости достигнет -30, тогда вас постигнет лютая смерть!!!"};
     const Message starved{"+СМЕРТЬ+", "К сожалению вы умерли от голода."};
-    EXPECT_EQ(tick + t.state().SkipExitConfirm, 31 + 1);  // no question on leaving after a death
+    EXPECT_EQ(tick, 31);
+    EXPECT_EQ(t.state().SkipExitConfirm, 1);  // no question on leaving after a death
     EXPECT_EQ(t.messages.shown, (Boxes{hungry, hungry, hungry, hungry, hungry, starved}));
     EXPECT_EQ(t.windows.log, (std::vector<std::string>{"closeAllPlaces", "close frmMain",
                                                        "load frmFirst", "show frmFirst modal"}));
@@ -75,9 +76,11 @@ TEST(LifeTick, HungerAndBoredomWarnAndKillBelowTheirLimits) {
                         "Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если ваше "
                         "настроение достигнет -40, тогда вас постигнет лютая смерть!!!"};
     const std::tuple<const char*, const char*, Boxes> cases[] = {
-        {"-29", "-39", {starved}}, {"-28", "-38", {hungry}},  // -30 and -40 do not kill
-        {"-18", "-28", {}},                                   // -20 and -30 give no warning
-        {"30", "-30", {bored}},    {"30", "-39", {{"+СМЕРТЬ+", "К сожалению вы умерли от тоски."}}},
+        {"-29", "-39", {starved}},  // both fatal: hunger is named
+        {"-28", "-38", {hungry}},   // -30 and -40 do not kill
+        {"-18", "-28", {}},         // -20 and -30 give no warning
+        {"30", "-30", {bored}},     // boredom alone warns, then kills
+        {"30", "-39", {{"+СМЕРТЬ+", "К сожалению вы умерли от тоски."}}},
     };
     for (const auto& [hunger, mood, boxes] : cases) {
         TestGame g;
@@ -123,8 +126,7 @@ TEST(Ticker, AnHourOfRealTimeIsExactly2400GameHoursHoweverLateTheTimersFire) {
     std::int64_t now = 0, hours = 0;
     Ticker clock(1500, 0, [&] { return ++hours, true; });
     std::mt19937 jitter(7);
-    // Up to 900 ms late, and now and then a minute late behind a box.
-    while (now < 3'600'000) {
+    while (now < 3'600'000) {  // up to 900 ms late, now and then a minute late behind a box
         now += std::uniform_int_distribution<int>(1, 900)(jitter);
         if (std::uniform_int_distribution<int>(0, 200)(jitter) == 0) now += 60'000;
         clock.poll([&] { return std::min<std::int64_t>(now, 3'600'000); });
