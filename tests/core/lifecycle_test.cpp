@@ -1,10 +1,12 @@
-// Time passing: the clock, the life tick, deaths, courses and the virus counter; and the study
-// window, where the courses are joined and left.
+// Time passing: the timers, the clock, the life tick, deaths and courses; and the study window,
+// where the courses are joined and left.
 #include <gtest/gtest.h>
 
-#include "computer/virus.h"
+#include <random>
+
 #include "core/bank.h"
 #include "core/lifecycle.h"
+#include "core/tickschedule.h"
 #include "fakes/fakes.h"
 #include "life/study.h"
 
@@ -12,6 +14,15 @@ using namespace brankor;
 using namespace brankor::testing;
 
 namespace {
+
+/// Writes text fields by name: "lblHours=22;lblDay=05".
+void write(GameState& s, const std::string& fields) {
+    for (const std::string& field : split(fields, ";")) {
+        if (field.empty()) continue;
+        const auto eq = field.find('=');
+        *fieldByName(s, field.substr(0, eq)) = field.substr(eq + 1);
+    }
+}
 
 /// One life tick with the player kept alive, so that only the other steps show.
 bool fedTick(TestGame& t) {
@@ -21,197 +32,166 @@ bool fedTick(TestGame& t) {
 
 }  // namespace
 
-// The hour, the day (30 to a month, the month never wraps), and at midnight the salary, even
-// into a debt, and the interest: 5 % truncated toward zero, at most the 16-bit top, shown at
-// once by an open bank.
+// The hour, the day (30 to a month; the month never wraps), and at midnight the salary, even into
+// a debt, and the interest: 5 % truncated toward zero, at most 32767, shown by an open bank.
 TEST(Clock, HoursDaysMonthsAndMidnightPayments) {
     TestGame t;
     GameState& s = t.state();
     t.windows.registerPlace<FrmBank>("frmBank");
     Place& bank = *t.windows.load("frmBank");
-    s.lblHours = "22";
-    s.lblDay = "05";
-    s.lblMoney = "-5";
-    s.lblWorkEarn = "40";
+    write(s, "lblHours=22;lblDay=05;lblMoney=-5;lblWorkEarn=40");
     s.BankBalance = 399;
-    clockTick(t.game);
-    EXPECT_EQ(s.lblHours + "/" + s.lblDay, "23/05");  // the leading zero stays until midnight
-    clockTick(t.game);
-    EXPECT_EQ(s.lblHours + "/" + s.lblDay, "0/6");
-    EXPECT_EQ(s.lblMoney + " " + bank["lblYHave"].text + " " + bank["lblInc"].text, "35 418 20");
-    s.lblDay = "31";  // a game started on the 31st: the first tick turns the month
-    s.lblMonth = "12";
-    clockTick(t.game);
-    EXPECT_EQ(s.lblDay + "/" + s.lblMonth + "/" + s.lblYear, "1/13/26");
-    s.lblDay = "30";
-    s.lblHours = "23";
-    clockTick(t.game);
-    EXPECT_EQ(s.lblDay + "/" + s.lblMonth, "1/14");
+    std::string seen;  // a game started on the 31st turns the month on its first tick
+    for (const char* fields : {"", "", "lblDay=31;lblMonth=12", "lblDay=30;lblHours=23"}) {
+        write(s, fields);
+        clockTick(t.game);
+        seen += s.lblHours + " " + s.lblDay + "/" + s.lblMonth + "/" + s.lblYear + " " +
+                s.lblMoney + " " + bank["lblYHave"].text + " " + bank["lblInc"].text + "|";
+    }
+    EXPECT_EQ(seen,
+              "23 05/05/26 -5 0 0|0 6/05/26 35 418 20|1 1/13/26 35 418 20|0 1/14/26 75 438 21|");
     const std::pair<std::int16_t, std::int16_t> cases[] = {
         {19, 19}, {20, 21}, {32000, 32767}, {-19, -19}, {-21, -22}, {-32768, -32768}};
     for (const auto& [balance, next] : cases) EXPECT_EQ(withInterest(balance), next) << balance;
 }
 
-// From a new game with nothing eaten, ticks 26 to 30 warn (-22 to -30) and the 31st kills,
-// closing every place before the main window. The limits are exclusive, and hunger is named
-// when both are fatal on one tick.
+// From a new game with nothing eaten, ticks 26 to 30 warn and the 31st kills, closing every place
+// before the main window. The limits are exclusive; hunger is named when both are fatal at once.
 TEST(LifeTick, HungerAndBoredomWarnAndKillBelowTheirLimits) {
     TestGame t;
     int tick = 1;
     for (; lifeTick(t.game); ++tick) ASSERT_LT(tick, 100);
+    const Message hungry{
+        "ОПАСНОСТЬ!!!",
+        "Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и поесть вдоволь.   "
+        "ВНИМАНИЕ: если ваше состояние сытости достигнет -30, тогда вас постигнет лютая смерть!!!"};
+    const Message starved{"+СМЕРТЬ+", "К сожалению вы умерли от голода."};
     EXPECT_EQ(tick, 31);
-    ASSERT_EQ(t.messages.shown.size(), 6u);
-    const Message hungry{"ОПАСНОСТЬ!!!",
-                         "Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и "
-                         "поесть вдоволь.   ВНИМАНИЕ: если ваше состояние сытости достигнет -30, "
-                         "тогда вас постигнет лютая смерть!!!"};
-    EXPECT_EQ(t.messages.shown[0], hungry);
-    EXPECT_EQ(t.messages.shown.back(), (Message{"+СМЕРТЬ+", "К сожалению вы умерли от голода.",
-                                                Icon::Exclamation, Buttons::Ok}));
-    EXPECT_EQ(t.state().SkipExitConfirm, 1);
+    EXPECT_EQ(t.state().SkipExitConfirm, 1);  // no question on leaving after a death
+    EXPECT_EQ(t.messages.shown, (Boxes{hungry, hungry, hungry, hungry, hungry, starved}));
     EXPECT_EQ(t.windows.log, (std::vector<std::string>{"closeAllPlaces", "close frmMain",
                                                        "load frmFirst", "show frmFirst modal"}));
 
     const Message bored{"ОПАСНОСТЬ" + std::string(20, '!'),
                         "Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если ваше "
                         "настроение достигнет -40, тогда вас постигнет лютая смерть!!!"};
-    const std::tuple<const char*, const char*, bool, Boxes> cases[] = {
-        {"-29", "-39", false, {{"+СМЕРТЬ+", "К сожалению вы умерли от голода."}}},
-        {"-28", "-38", true, {hungry}},  // -30 and -40 do not kill
-        {"-18", "-28", true, {}},        // -20 and -30 give no warning
-        {"30", "-30", true, {bored}},
-        {"30", "-39", false, {{"+СМЕРТЬ+", "К сожалению вы умерли от тоски."}}},
+    const std::tuple<const char*, const char*, Boxes> cases[] = {
+        {"-29", "-39", {starved}},  // both fatal: hunger is named
+        {"-28", "-38", {hungry}},   // -30 and -40 do not kill
+        {"-18", "-28", {}},         // -20 and -30 give no warning
+        {"30", "-30", {bored}},     // boredom alone warns, then kills
+        {"30", "-39", {{"+СМЕРТЬ+", "К сожалению вы умерли от тоски."}}},
     };
-    for (const auto& [hunger, mood, alive, boxes] : cases) {
+    for (const auto& [hunger, mood, boxes] : cases) {
         TestGame g;
-        g.state().lblHungry = hunger;
-        g.state().lblHappyness = mood;
-        EXPECT_EQ(lifeTick(g.game), alive) << hunger << " " << mood;
+        write(g.state(), std::string("lblHungry=") + hunger + ";lblHappyness=" + mood);
+        EXPECT_EQ(lifeTick(g.game), boxes.empty() || boxes[0].title != "+СМЕРТЬ+") << hunger;
         EXPECT_EQ(g.messages.shown, boxes) << hunger << " " << mood;
     }
 }
 
-// All three courses from a new game to their ends: every box of the three ladders on its tick,
-// status before English before education within a tick. The fees (3, 4 and 4 $ a tick) run into
-// debt and stop when each course ends.
+// All three courses from a new game to their ends: every rung's box on its tick, status before
+// English before education. The fees (3, 4 and 4 $ a tick) run into debt and stop at each end.
 TEST(LifeTick, ThreeCoursesFromANewGameShowEveryRungOnItsTickInOrder) {
     TestGame t;
     GameState& s = t.state();
-    s.lblSCost = "6";
-    s.lblECost = s.lblCCost = "8";
-    s.lblMoney = "5";
+    write(s, "lblSCost=6;lblECost=8;lblCCost=8;lblMoney=5");
     int tick = 1;
-    std::vector<std::string> boxes;
+    std::string boxes;
     t.messages.whileOpen = [&](const Message& m) {
-        boxes.push_back(std::to_string(tick) + " " + m.title);
+        boxes += std::to_string(tick) + " " + m.title + "|";
     };
     for (; tick <= 64; ++tick) ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ(boxes, (std::vector<std::string>{"10 Вы Любитель",
-                                               "10 Образование Неполное среднее",
-                                               "12 Вы на 1 Уровене",
-                                               "14 Образование Среднее",
-                                               "16 Вы Новичок",
-                                               "18 Вы на 2 Уровене",
-                                               "22 Вы Программист",
-                                               "22 Вы на 3 Уровене",
-                                               "22 Образование Неполное высшее",
-                                               "28 Вы Почти Хакер",
-                                               "28 Образование Высшее",
-                                               "30 Вы на 4 Уровене",
-                                               "36 Вы Хакер",
-                                               "38 Вы на 5 Уровене",
-                                               "46 Вы Администратор",
-                                               "48 Вы на 6 Уровене",
-                                               "54 Вы Профессионал",
-                                               "56 Вы на 7 Уровене",
-                                               "60 Вы Сверх профессионал",
-                                               "62 Вы на 8 Уровене"}));
+    EXPECT_EQ(boxes,
+              "10 Вы Любитель|10 Образование Неполное среднее|12 Вы на 1 Уровене|14 Образование "
+              "Среднее|16 Вы Новичок|18 Вы на 2 Уровене|22 Вы Программист|22 Вы на 3 Уровене|22 "
+              "Образование Неполное высшее|28 Вы Почти Хакер|28 Образование Высшее|30 Вы на 4 "
+              "Уровене|36 Вы Хакер|38 Вы на 5 Уровене|46 Вы Администратор|48 Вы на 6 Уровене|54 Вы "
+              "Профессионал|56 Вы на 7 Уровене|60 Вы Сверх профессионал|62 Вы на 8 Уровене|");
     std::string texts;
-    for (const int box : {0, 1, 2, 12, 19}) texts += t.messages.shown[box].text + "|";
+    for (const int box : {0, 1, 19}) texts += t.messages.shown[box].text + "|";
     EXPECT_EQ(texts,
               "Ваш статус стал теперь любитель.|Ваше образование теперь неполное среднее. |Вы "
-              "перешли на 1 уровень. |Ваш статус стал теперь хакер. |Вы перешли на 8 уровень. |");
-    EXPECT_EQ(s.lblStatus + "|" + s.lblEnglish + "|" + s.lblEduncation,
-              "Сверх профессионал|8 уровень|Высшее");
+              "перешли на 8 уровень. |");
     EXPECT_EQ(s.lblCom + s.lblEng + s.lblObras + s.lblCCost + s.lblECost + s.lblSCost, "OKOKOK000");
     EXPECT_EQ(s.lblCComputer + "|" + s.lblEEnglish + "|" + s.lblSSchool,
               "Вы сверх программист.|Вы выучили англ. яз.|Вы выучились в школе.");
     EXPECT_EQ(s.hiddenControls, (std::set<std::string>{"lblStoim", "lblCCost", "lblEStoim",
                                                        "lblECost", "lblSStoim", "lblSCost"}));
     EXPECT_EQ(s.lblMoney, std::to_string(5 - 28 * 3 - 62 * 4 - 60 * 4));
-
-    // A rung is reached only from the rung below it: the count passes "Чайник"'s 10 unheeded.
-    s.lblStatus = "Чайник";
-    s.lblCom = "15";
-    s.lblCCost = "8";
-    ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ(s.lblStatus + " " + std::to_string(boxes.size()), "Чайник 20");
 }
 
-// The count rises only while all five parts are there, and the window opens at 10 or more.
-TEST(LifeTick, VirusWindowOpensOnTheTenthCompleteComputerTick) {
-    TestGame t;
-    GameState& s = t.state();
-    t.windows.registerPlace<FrmVirus>("frmVirus");
-    const auto parts = {&GameState::lblComp, &GameState::lblMonitor, &GameState::lblVinchester,
-                        &GameState::lblRAM, &GameState::lblSystem};
-    for (std::string GameState::*missing : parts) {
-        for (std::string GameState::*p : parts) s.*p = p == missing ? "Пока нет" : "есть";
-        ASSERT_TRUE(fedTick(t));
+// The main window's timers: no drift, and a life tick never stacks on its own box.
+TEST(Ticker, AnHourOfRealTimeIsExactly2400GameHoursHoweverLateTheTimersFire) {
+    std::int64_t now = 0, hours = 0;
+    Ticker clock(1500, 0, [&] { return ++hours, true; });
+    std::mt19937 jitter(7);
+    while (now < 3'600'000) {  // up to 900 ms late, now and then a minute late behind a box
+        now += std::uniform_int_distribution<int>(1, 900)(jitter);
+        if (std::uniform_int_distribution<int>(0, 200)(jitter) == 0) now += 60'000;
+        clock.poll([&] { return std::min<std::int64_t>(now, 3'600'000); });
     }
-    for (std::string GameState::*p : parts) s.*p = "есть";
-    for (int tick = 1; tick <= 9; ++tick) ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ(s.lblVir + (t.windows.find("frmVirus") ? " open" : ""), "9");
-    ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ(s.lblVir + " " + (*t.windows.find("frmVirus"))["lblHMV"].text, "0 10");
-    EXPECT_EQ(t.windows.log.back(), "show frmVirus modal");
-    t.windows.close("frmVirus");
-    s.lblVir = "10";  // raised elsewhere already
-    ASSERT_TRUE(fedTick(t));
-    EXPECT_EQ((*t.windows.find("frmVirus"))["lblHMV"].text, "11");
+    EXPECT_EQ(hours, 2400);
+}
+
+// The box of the first tick stays open 40 s, and the timer fires twice meanwhile: those two run
+// afterwards, one after the other. The third tick ends the game, and nothing runs after it.
+TEST(Ticker, ALifeTickWaitingOnItsBoxDelaysTheNextAndTheLastStopsIt) {
+    std::int64_t now = 18000;
+    int running = 0, deepest = 0, ticks = 0;
+    Ticker* self = nullptr;
+    Ticker life(18000, 0, [&] {
+        deepest = std::max(deepest, ++running);
+        if (ticks++ == 0) now += 40000;
+        self->poll([&] { return now; });  // the timer fires while the box is open
+        --running;
+        return ticks < 3;
+    });
+    self = &life;
+    life.poll([&] { return now; });
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_TRUE(life.stopped());
+    life.poll([] { return std::int64_t{200000}; });
+    EXPECT_EQ(ticks, 3);
 }
 
 using Study = PlaceTest<FrmStudy>;
 
-TEST(Study, WithoutMoneyEveryCourseRefusesWithItsOwnTextButLeavingStillWorks) {
+// Leaving a course is free, joining takes more than nothing or is refused with the course's own
+// text; a course the clock finishes during the visit stays finished, on this visit and the next.
+TEST(Study, JoinLeaveAndACourseTheClockFinishesDuringTheVisit) {
     Study g("0");
-    g.state().lblSCost = "6";
-    g.state().lblSSchool = "Веч.школа";
+    GameState& s = g.state();
+    write(s,
+          "lblSCost=6;lblSSchool=Веч.школа;lblECost=8;lblEEnglish=Курсы;lblEnglish=7 "
+          "уровень;lblEng=61");
     g.open();
-    g.click("cmdSchool");
-    EXPECT_EQ(g.state().lblSSchool + " " + g.state().lblSCost, "Не учусь 0");
-    for (const auto& [button, money, refusal] :
-         {std::tuple{"cmdSchool", "0", "У вас, не хватает денег на обучение в школе"},
-          {"cmdEnglish", "-5", "У вас, не хватает денег на обучение англ. языку"},
-          {"cmdComp", "0", "У вас, не хватает денег на обучение комп. курсам"}}) {
-        g.state().lblMoney = money;
+    const auto captions = [&] {
+        return g["cmdSchool"].text + "|" + g["cmdEnglish"].text + "|" + g["cmdComp"].text;
+    };
+    EXPECT_EQ(
+        captions(),
+        "Закончить ходить в школу|Закончить ходить на курсы англ.яз.|Ходить на компьютерные курсы");
+    for (const char* button : {"cmdSchool", "cmdSchool", "cmdComp", "cmdEnglish", "cmdEnglish"})
         g.click(button);
-        EXPECT_EQ(g.lastBox(), (Message{"Внимание", refusal}));
-    }
-    EXPECT_EQ(g.state().lblSCost + g.state().lblECost + g.state().lblCCost, "000");
-}
-
-// A finished course shows so, disabled, even when its fee says enrolled; the others keep theirs.
-// One that the clock finishes during the visit is neither left nor entered again.
-TEST(Study, FinishedCoursesShowDisabledEvenWhenTheClockEndsOneDuringTheVisit) {
-    Study g;
-    g.state().lblCom = "OK";
-    g.state().lblCCost = g.state().lblECost = "8";
-    g.state().lblEnglish = "7 уровень";
-    g.state().lblEng = "61";
-    g.state().lblEEnglish = "Курсы";
-    g.open();
-    EXPECT_EQ(g["cmdSchool"].text, "Ходить в вечернюю школу");
-    EXPECT_EQ(g["cmdEnglish"].text, "Закончить ходить на курсы англ.яз.");
-    EXPECT_EQ(g["cmdComp"].text, "Вы уже выучились на ком. курсах.");
-    EXPECT_FALSE(g["cmdComp"].enabled);
-    lifeTick(g.game);  // the last rung: the course is over
-    const std::size_t boxes = g.messages.shown.size();
+    EXPECT_EQ(s.lblSSchool + s.lblSCost + s.lblEEnglish + s.lblECost + s.lblCCost,
+              "Не учусь0Не учусь00");
+    EXPECT_EQ(g.messages.shown,
+              (Boxes{{"Внимание", "У вас, не хватает денег на обучение в школе"},
+                     {"Внимание", "У вас, не хватает денег на обучение комп. курсам"},
+                     {"Внимание", "У вас, не хватает денег на обучение англ. языку"}}));
+    s.lblMoney = "0.5";
     g.click("cmdEnglish");
-    EXPECT_EQ(g["cmdEnglish"].text, "Вы уже выучились англ.языку.");
+    ASSERT_TRUE(lifeTick(g.game));  // the last rung: the course is over
+    g.click("cmdEnglish");
+    EXPECT_EQ(
+        g["cmdEnglish"].text + " " + s.lblEEnglish + " " + s.lblECost + " " + g.titles().back(),
+        "Вы уже выучились англ.языку. Вы выучили англ. яз. 0 Вы на 8 Уровене");
     EXPECT_FALSE(g["cmdEnglish"].enabled);
-    EXPECT_EQ(g.state().lblEEnglish + " " + g.state().lblECost, "Вы выучили англ. яз. 0");
-    EXPECT_EQ(g.messages.shown.size(), boxes);
+    s.lblECost = "8";  // a saved fee that still says enrolled
     g.open();
+    EXPECT_EQ(captions(),
+              "Ходить в вечернюю школу|Вы уже выучились англ.языку.|Ходить на компьютерные курсы");
     EXPECT_FALSE(g["cmdEnglish"].enabled);
 }

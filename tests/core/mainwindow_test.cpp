@@ -1,8 +1,6 @@
-// The main window's confirmations, a new game's status panel, the start-up window's close box and
-// the help window.
+// The main window's confirmations, a new game's status panel and the start-up window's close box.
 #include <gtest/gtest.h>
 
-#include "core/help.h"
 #include "core/mainwindow.h"
 #include "core/newgame.h"
 #include "core/startwindows.h"
@@ -13,39 +11,32 @@ using namespace brankor::testing;
 
 using Log = std::vector<std::string>;
 
-TEST(MainMenu, NoChangesNothingAndYesHidesTheGameOrEndsTheProgram) {
+// "No" changes nothing. A new game hides the old one behind the start-up window, whose close box
+// returns to it or, with no game behind, asks too. After a death the main close box asks nothing.
+TEST(MainMenu, NoChangesNothingYesHidesTheGameOrQuitsAndADeathAsksNothing) {
     TestGame t;
     const GameState before = t.state();
-    t.messages.answers = {Answer::No, Answer::No, Answer::No, Answer::Yes, Answer::Yes};
+    t.messages.answers = {Answer::No, Answer::No, Answer::No, Answer::Yes, Answer::No, Answer::Yes};
     menuNewGame(t.game);
     menuExit(t.game);
     EXPECT_FALSE(queryCloseMain(t.game));
     EXPECT_EQ(t.state(), before);
-    EXPECT_TRUE(t.windows.log.empty());
-    const Message exit{"Подтвердите", "Вы действительно хотите выйти?", Icon::Question,
-                       Buttons::YesNo};
-    EXPECT_EQ(t.messages.shown, (Boxes{{"Подтвердите", "Вы действительно хотите начать новую игру",
-                                        Icon::Question, Buttons::YesNo},
-                                       exit,
-                                       exit}));
-    menuNewGame(t.game);  // the old game stays until the start-up window's "OK"
-    EXPECT_EQ(t.windows.log, (Log{"hide frmMain", "close frmInternet", "close frmParty",
-                                  "load frmFirst", "show frmFirst modeless"}));
-    EXPECT_FALSE(t.windows.quitCalled);
-    menuExit(t.game);
-    EXPECT_TRUE(t.windows.quitCalled);
-}
-
-TEST(MainMenu, CloseBoxSkipsTheQuestionAfterADeath) {
-    TestGame t;
+    menuNewGame(t.game);
+    FrmFirst first(t.game);
+    EXPECT_TRUE(first.onQueryClose());
     t.state().SkipExitConfirm = 1;
     EXPECT_TRUE(queryCloseMain(t.game));
-    EXPECT_TRUE(t.messages.shown.empty());
-    EXPECT_FALSE(t.windows.quitCalled);
+    t.windows.close("frmMain");
+    EXPECT_FALSE(first.onQueryClose());
     t.state().SkipExitConfirm = 0;
-    t.messages.answers = {Answer::Yes};
     EXPECT_TRUE(queryCloseMain(t.game));
-    EXPECT_TRUE(t.windows.quitCalled);
+    EXPECT_EQ(t.windows.log,
+              (Log{"hide frmMain", "close frmInternet", "close frmParty", "load frmFirst",
+                   "show frmFirst modeless", "show frmMain modeless", "close frmMain", "quit"}));
+    const Message again{"Подтвердите", "Вы действительно хотите начать новую игру", Icon::Question,
+                        Buttons::YesNo},
+        exit{"Подтвердите", "Вы действительно хотите выйти?", Icon::Question, Buttons::YesNo};
+    EXPECT_EQ(t.messages.shown, (Boxes{again, exit, exit, again, exit, exit}));
 }
 
 // Every field and variable is written, the date from today's; the hour and the caption stay.
@@ -75,42 +66,4 @@ TEST(NewGame, WritesEveryFieldAndVariable) {
     EXPECT_EQ(s.hiddenControls.size(), 2u);  // hidden until a fresh main window shows them
     createMainWindow(t.game);
     EXPECT_TRUE(s.hiddenControls.empty());
-}
-
-TEST(StartupWindow, CloseBoxReturnsToAWaitingGameOrAsksToLeave) {
-    TestGame t;
-    t.windows.visible["frmMain"] = false;  // new game pending: main window hidden
-    FrmFirst first(t.game);
-    EXPECT_TRUE(first.onQueryClose());
-    EXPECT_TRUE(t.windows.visible["frmMain"]);
-    EXPECT_TRUE(t.messages.shown.empty());
-    t.windows.visible.erase("frmMain");  // after a death: no game behind the window
-    t.messages.answers = {Answer::No};
-    EXPECT_FALSE(first.onQueryClose());
-    EXPECT_FALSE(t.windows.quitCalled);
-}
-
-// Each button shows its own page, written with CR LF line breaks, and hides the others.
-TEST(Help, EachButtonShowsItsOwnTextAndHidesTheOthers) {
-    TestGame g;
-    g.windows.registerPlace<FrmHelp>("frmHelp");
-    menuBigHelp(g.game);
-    Place& help = *g.windows.find("frmHelp");
-    const std::pair<std::string, std::string> pages[] = {{"Command1", "txtSmallHelp"},
-                                                         {"Command2", "txtPoboch"},
-                                                         {"cmdChanges", "txtChanges"},
-                                                         {"Command3", "txtMainWindow"}};
-    for (const auto& [button, shown] : pages) {
-        help.onClick(button);
-        for (const auto& [other, box] : pages)
-            EXPECT_EQ(help[box].visible, box == shown) << button << " " << box;
-    }
-    EXPECT_EQ(help["txtPoboch"].text,
-              "==================\r\nОстальные окна.\r\n==================\r\n\r\nВ остальных "
-              "окнах вам предстоит покупать все необходимые товары, ходить во все необходимые "
-              "заведения и совершать много другого.");
-    EXPECT_TRUE(help["txtChanges"].text.ends_with(
-        "\r\nВнимание: здесь могут указываться не все изменения игры."));
-    help.onClick("cmdOk");
-    EXPECT_EQ(g.windows.find("frmHelp"), nullptr);
 }
