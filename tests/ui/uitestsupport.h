@@ -1,15 +1,7 @@
 #pragma once
 // Helpers for window tests: a game on the real windows with scripted message boxes.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 #include <functional>
 #include <optional>
 
@@ -19,15 +11,14 @@
 
 namespace brankor::testing {
 
-/// The real windows, with message boxes, clock, chance and quitting scripted.
+/// The real windows and file dialogs, with message boxes, clock, chance and quitting scripted.
 struct UiGame {
     FakeMessages messages;
     FakeClock clock;
     FakeRandom random;
-    FakeFiles files;
     bool quit = false;
     ui::Application app{
-        ui::ApplicationPorts{&messages, &clock, &random, &files, [this] { quit = true; }}};
+        ui::ApplicationPorts{&messages, &clock, &random, nullptr, [this] { quit = true; }}};
 
     ui::Navigator& nav() { return app.navigator(); }
     GameState& state() { return app.game().state; }
@@ -72,29 +63,24 @@ struct UiGame {
     }
 };
 
-/// Closes every modal window, innermost first, so that a test whose check failed inside one
-/// fails at once instead of waiting on a window that nobody will close.
-inline void closeModalWindows() {
-    for (int left = 16; left > 0 && QApplication::activeModalWidget(); --left) {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->done(QDialog::Rejected);
-        else
-            modal->close();
-    }
-}
-
-/// Runs `action` as soon as the event loop runs (for acting inside a modal window); should a
-/// check inside it fail, the modal windows are closed so that the test unwinds.
+/// Runs `action` as soon as the event loop runs (for acting inside a modal window); should a check
+/// inside it fail, every modal window is closed, innermost first, so that the test fails at once
+/// instead of waiting on a window that nobody will close.
 inline void soon(std::function<void()> action) {
     QTimer::singleShot(0, [action = std::move(action)] {
         action();
-        if (QTest::currentTestFailed()) closeModalWindows();
+        for (int left = 16; QTest::currentTestFailed() && left > 0; --left) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->done(QDialog::Rejected);
+            else if (modal)
+                modal->close();
+        }
     });
 }
 
-/// Runs `act` with the name of every window the navigator shows, as soon as that window's own
-/// event loop runs (for windows that replace one another); a failed check closes every place.
+/// Runs `act` with the name of every window the navigator shows, as soon as that window's own event
+/// loop runs (for windows that replace one another); a failed check closes every place.
 inline void whenShown(UiGame& g, std::function<void(const std::string&)> act) {
     QObject::connect(&g.nav(), &ui::Navigator::shown, &g.nav(), [&g, act](const QString& window) {
         soon([&g, act, window] {
