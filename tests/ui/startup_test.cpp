@@ -1,8 +1,14 @@
-// The start-up window, the main window it opens and its menus on real widgets (a new game); saving
-// and loading with real files and the platform's file dialogs; the recovery save in a temporary
-// data folder and "&Восстановить игру", also after a game killed outright (SIGKILL). That game runs
-// in a child process: this program started again with "--play-a-day".
+// The start-up window, the main window and its menus on real widgets: a new game, saving and
+// loading through the platform's file dialogs, the recovery save in a temporary data folder and
+// "&Восстановить игру", also after a game killed outright (SIGKILL; it runs in a child process,
+// this program started again with "--play-a-day"). The diary window: the chart and table follow
+// the game, the events are listed, the chart is saved as a PNG, and a death takes it along.
+#include <QLineSeries>
+
+#include "core/lifecycle.h"
 #include "core/savegame/savedgame.h"
+#include "ui/diarychart.h"
+#include "ui/diarywindow.h"
 #include "uitestsupport.h"
 
 using namespace brankor;
@@ -10,7 +16,7 @@ using namespace brankor::testing;
 
 namespace {
 
-constexpr std::int64_t kHour = 1500;
+constexpr std::int64_t kHour = 1500;  // one clock tick
 constexpr const char* kPlay = "--play-a-day";
 
 QString recoveryFile() {
@@ -28,6 +34,10 @@ std::string savedMoney(const QString& path) {
     return saved.lblMoney;
 }
 
+void trigger(UiGame& g, const char* item) {
+    g.main()->findChild<QAction*>(QString::fromUtf8(item))->trigger();
+}
+
 /// Opens the "&Файл" menu as the player does and tells whether "Восстановить игру" can be chosen.
 bool restoreOffered(UiGame& g) {
     auto* menu = g.main()->findChild<QMenu*>(QStringLiteral("mnuFile"));
@@ -37,12 +47,46 @@ bool restoreOffered(UiGame& g) {
     return enabled;
 }
 
+/// Runs `open`, then checks the file dialog it shows offers `filter` alone and picks `path` in it.
+void pickFile(const std::function<void()>& open, const char* filter, const QString& path) {
+    QStringList filters;
+    soon([&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        filters = dialog->nameFilters();
+        dialog->selectFile(path);
+        // done() rather than accept(), which would ask before replacing a file.
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+    });
+    open();
+    QCOMPARE(filters, QStringList{QString::fromUtf8(filter)});
+}
+
 void toMidnight(UiGame& g) {
     g.main()->advanceTime((24 - std::stoi(g.state().lblHours)) * kHour);
 }
 
-void trigger(UiGame& g, const char* item) {
-    g.main()->findChild<QAction*>(QString::fromUtf8(item))->trigger();
+/// Lets `hours` game hours pass one tick at a time, as the timers would.
+void play(UiGame& g, int hours) {
+    for (int i = 0; i < hours; ++i) g.main()->advanceTime(kHour);
+}
+
+ui::DiaryWindow* openDiary(UiGame& g) {
+    trigger(g, "Diary");
+    return g.main()->diary();
+}
+
+QAbstractItemModel* table(QWidget* diary) {
+    return diary->findChild<QTableView*>(QStringLiteral("tblLife"))->model();
+}
+
+QString cell(QWidget* diary, int row, int column) {
+    return table(diary)->index(row, column).data().toString();
+}
+
+void clickSavePicture(QWidget* diary) {
+    QTest::mouseClick(diary->findChild<QPushButton*>(QStringLiteral("cmdSavePicture")),
+                      Qt::LeftButton);
 }
 
 /// The child: a new game with money and a salary, the clock run past midnight and most of the next
@@ -52,13 +96,13 @@ int playADay() {
     g.startGame();
     g.state().lblMoney = "4321";
     g.state().lblWorkEarn = "79";
-    while (g.state().lblHours != "0") g.main()->advanceTime(kHour);
+    while (g.state().lblHours != "0") play(g, 1);
     const std::string day = g.state().lblDay;
     // The disk has a whole game day to take the write; here it gets what it needs.
     for (int waited = 0; !QFile::exists(recoveryFile()) && waited < 4000; ++waited)
         QThread::msleep(5);
     g.state().lblMoney = "1";  // what the day after the midnight brings is lost
-    g.main()->advanceTime(23 * kHour);
+    play(g, 23);
     std::printf("midnight day=%s\n", day.c_str());
     std::fflush(stdout);
     return QApplication::exec();
@@ -88,15 +132,12 @@ class StartupTest : public QObject {
         g.messages.answers = {Answer::Yes};
         trigger(g, "NewGame");  // the start-up window again, with its own buttons
         QVERIFY(!g.main()->isVisible() && g.visible("frmFirst", "cmdExit"));
-        QVERIFY(!g.visible("frmFirst", "cmdOkAbout"));
         g.click("frmFirst", "cmdOK");
-        QVERIFY(g.main() && g.main()->isVisible() && !g.nav().dialog("frmFirst"));
+        QVERIFY(g.main()->isVisible() && !g.nav().dialog("frmFirst"));
         QCOMPARE(g.main()->windowTitle(), QStringLiteral("Бранкор"));
-        QCOMPARE(g.texts("frmMain", {"lblMoney", "lblStatus", "lblHappyness", "lblHungry", "lblDay",
-                                     "lblMonth", "lblYear", "lblHours", "lblSSchool", "lblEEnglish",
-                                     "lblCComputer", "lblMyWork", "lblCar", "lblVinchester"}),
-                 QStringLiteral("170|Чайник|30|30|06|12|26|1|Не учусь|Не учусь|"
-                                "Не учусь|Пока нет|Нет машины|Пока нет"));
+        QCOMPARE(g.texts("frmMain", {"lblMoney", "lblStatus", "lblDay", "lblMonth", "lblYear",
+                                     "lblHours", "lblSSchool", "lblCar"}),
+                 QStringLiteral("170|Чайник|06|12|26|1|Не учусь|Нет машины"));
         // A screen reader hears a value with its caption.
         QCOMPARE(g.widget("frmMain", "lblMoney")->accessibleName(), QStringLiteral("Деньги: 170"));
         QVERIFY(g.text("frmMain", "lblSpHelp").startsWith(" Добро пожаловать в игру \"Бранкор\"."));
@@ -106,32 +147,21 @@ class StartupTest : public QObject {
         UiGame g;
         g.startGame();
         QTemporaryDir dir;
-        // Chooses a menu item and picks `name` in the file dialog, which shows only saved games.
+        const QString path = dir.filePath("game.brk");
         const auto choose = [&](const char* item, const QString& name) {
-            QStringList filters;
-            soon([&] {
-                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
-                filters = dialog->nameFilters();
-                dialog->setDirectory(dir.path());
-                dialog->selectFile(name);
-                // done() rather than accept(), which would ask before replacing a file.
-                static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
-            });
-            trigger(g, item);
-            QCOMPARE(filters, QStringList{QStringLiteral("Бранкор (*.brk)")});
+            pickFile([&] { trigger(g, item); }, "Бранкор (*.brk)", dir.filePath(name));
         };
         g.state().lblMoney = "4321";
         g.state().Caption = "Бранкор: мой";
         choose("Save", QStringLiteral("game"));  // the dialog adds ".brk"
-        QCOMPARE(savedMoney(dir.filePath("game.brk")), std::string("4321"));
+        QCOMPARE(savedMoney(path), std::string("4321"));
 
         // A sum the letter code cannot hold is refused, and the earlier file stays.
         g.state().lblMoney = "-5";
         choose("Save", QStringLiteral("game.brk"));
         QCOMPARE(g.messages.shown.back().text,
                  std::string("Вы не сохранили игру.Сумму «-5» нельзя записать буквами"));
-        QCOMPARE(savedMoney(dir.filePath("game.brk")), std::string("4321"));
+        QCOMPARE(savedMoney(path), std::string("4321"));
 
         g.state().Caption = "Бранкор";
         choose("Load", QStringLiteral("game.brk"));
@@ -143,13 +173,13 @@ class StartupTest : public QObject {
         UiGame g;
         g.startGame();
         g.state().lblMoney = "4321";
-        g.main()->advanceTime(10 * kHour);
+        play(g, 10);
         QVERIFY(!restoreOffered(g));  // no midnight yet
         toMidnight(g);
         QVERIFY(restoreOffered(g));
         g.state().lblMoney = "5";
         g.state().lblClothes = "Модная";
-        g.main()->advanceTime(5 * kHour);
+        play(g, 5);
         trigger(g, "Restore");
         QVERIFY(g.messages.shown.empty());
         QCOMPARE(g.texts("frmMain", {"lblMoney", "lblClothes"}), QStringLiteral("4321|Дряхлая"));
@@ -182,7 +212,7 @@ class StartupTest : public QObject {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Recovery save: cannot create "));
         toMidnight(g);
         QVERIFY(!restoreOffered(g) && g.messages.shown.empty());
-        g.main()->advanceTime(3 * kHour);  // the clock goes on
+        play(g, 3);  // the clock goes on
         QCOMPARE(g.texts("frmMain", {"lblHours", "lblMoney"}), QStringLiteral("3|220"));
     }
 
@@ -204,12 +234,108 @@ class StartupTest : public QObject {
         QCOMPARE(g.texts("frmMain", {"lblMoney", "lblDay"}),
                  "4400|" + QString::fromUtf8(report.mid(13).trimmed()));  // with the salary
     }
+
+    void theMenuOpensOneDiaryThatFollowsTheGameHourByHour() {
+        UiGame g;
+        g.startGame();
+        g.state().lblMyWork = g.state().lblSWork = "Грузчик";
+        g.state().lblWorkEarn = "10";
+        ui::DiaryWindow* diary = openDiary(g);
+        QVERIFY(diary && diary->isVisible() && !diary->isModal());
+        QCOMPARE(diary->windowTitle(), QStringLiteral("Дневник"));
+        QCOMPARE(openDiary(g), diary);  // a second time raises the same window
+        const QList<QLineSeries*> lines = diary->chart()->lines();
+        QCOMPARE(lines[1]->name(), QStringLiteral("Счёт в банке"));
+
+        // Three game days from one o'clock, redrawn only when something shown changed: three
+        // midnights, six life ticks.
+        QSignalSpy redraws(lines[0], &QXYSeries::pointsReplaced);
+        play(g, 72);
+        QCOMPARE(redraws.count(), 9);
+        QCOMPARE(lines[0]->points(), (QList<QPointF>{{1, 180}, {2, 190}, {3, 200}, {3.5, 200}}));
+        QCOMPARE(lines[2]->at(2), QPointF(3, 20));  // five life ticks before the third midnight
+        QCOMPARE(lines[3]->at(3).y(), 18.0);        // the present, after the sixth
+
+        // A purchase between two clock ticks shows at the next one, in the chart and the table.
+        g.state().lblMoney = "150";
+        g.main()->advanceTime(kHour / 2);
+        QCOMPARE(redraws.count(), 9);
+        g.main()->advanceTime(kHour / 2);
+        QCOMPARE(lines[0]->at(3).y(), 150.0);
+        QCOMPARE(cell(diary, 0, 0) + cell(diary, 2, 1) + cell(diary, 3, 0) + cell(diary, 3, 1),
+                 QStringLiteral("10/05/26200сейчас, 12/05/26150"));
+
+        // Closing the window deletes it; the menu at once after it opens a new one.
+        QPointer<ui::DiaryWindow> closed = diary;
+        QTest::keyClick(diary, Qt::Key_Escape);
+        ui::DiaryWindow* again = openDiary(g);
+        QVERIFY(again && again != closed && again->isVisible());
+        QTRY_VERIFY(!closed);
+        QCOMPARE(table(again)->rowCount(), 4);
+    }
+
+    void eventsAreListedAndTheChartIsSavedAsAPicture() {
+        UiGame g;
+        g.startGame();
+        ui::DiaryWindow* diary = openDiary(g);
+        auto* events = diary->findChild<QListWidget*>(QStringLiteral("lstEvents"));
+        QCOMPARE(events->item(0)->text(), QStringLiteral("Пока ничего не случилось."));
+        g.state().lblMoney = "500";
+        g.visit("imgShop", "frmShop", [&] {
+            pointAt(g.widget("frmShop", "cmdCar"));
+            g.click("frmShop", "cmdCar");
+        });
+        play(g, 1);
+        QCOMPARE(events->count(), 1);
+        QCOMPARE(events->item(0)->text(),
+                 QStringLiteral("09/05/26, 1 ч — Куплена машина Пятерка2105"));
+
+        const std::size_t boxes = g.messages.shown.size();  // the car's congratulations
+        QTemporaryDir dir;
+        const auto saveAs = [&](const QString& name) {
+            pickFile([&] { clickSavePicture(diary); }, "Картинка PNG (*.png)", dir.filePath(name));
+        };
+        saveAs("life.png");
+        const QImage saved(dir.filePath("life.png"), "PNG");
+        QVERIFY(saved.width() >= 400 && saved.height() >= 250);
+        QCOMPARE(g.messages.shown.size(), boxes);
+
+        // A folder that does not exist: the player is told, nothing pretends to have worked.
+        saveAs(QStringLiteral("нет/life.png"));
+        QCOMPARE(g.messages.shown.back().icon, Icon::Error);
+        const QString told = QString::fromStdString(g.messages.shown.back().text);
+        QCOMPARE(
+            told.section('/', 0, 0) + told.section('/', -2),  // the folder as the system has it
+            QStringLiteral("Не удалось сохранить картинку в файл нет/life.png"));
+    }
+
+    void aDeathTakesTheDiaryAndItsPictureDialogAlongAndANewGameStartsAFreshOne() {
+        UiGame g;
+        g.startGame();
+        g.state().lblHours = "3";
+        play(g, 21);  // a midnight in the diary
+        QPointer<ui::DiaryWindow> diary = openDiary(g);
+        QPointer<QWidget> dialog;
+        soon([&] {
+            dialog = QApplication::activeModalWidget();
+            g.state().lblHungry = "-40";
+            g.main()->advanceTime(kLifeTickInterval);
+        });
+        clickSavePicture(diary);
+        QCOMPARE(g.app.game().diary.events().back().text, std::string("Смерть от голода"));
+        QVERIFY(!g.main());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!diary && !dialog);
+
+        g.click("frmFirst", "cmdOK");
+        QVERIFY(g.app.game().diary.events().empty());
+        QCOMPARE(openDiary(g)->chart()->lines()[0]->count(), 1);
+    }
 };
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    ui::Application::setUpQt();  // the game's name, so both runs share its data
-                                 // folder
+    ui::Application::setUpQt();  // the game's name, so both runs share its data folder
     if (argc > 1 && QByteArray(argv[1]) == kPlay) return playADay();
     StartupTest test;
     return QTest::qExec(&test, argc, argv);

@@ -11,6 +11,22 @@
 
 namespace brankor::testing {
 
+/// Runs `action` as soon as the event loop runs (for acting inside a modal window); should a check
+/// inside it fail, every modal window is closed, innermost first, so that the test fails at once
+/// instead of waiting on a window that nobody will close.
+inline void soon(std::function<void()> action) {
+    QTimer::singleShot(0, [action = std::move(action)] {
+        action();
+        for (int left = 16; QTest::currentTestFailed() && left > 0; --left) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->done(QDialog::Rejected);
+            else if (modal)
+                modal->close();
+        }
+    });
+}
+
 /// The real windows and file dialogs, with message boxes, clock, chance and quitting scripted.
 struct UiGame {
     FakeMessages messages;
@@ -36,7 +52,14 @@ struct UiGame {
     }
     /// Opens `window` from its picture button on the main window and runs `inside` while it is
     /// shown; the window is closed afterwards even when a check inside fails.
-    void visit(const char* button, const char* window, const std::function<void()>& inside);
+    void visit(const char* button, const char* window, const std::function<void()>& inside) {
+        soon([this, window, inside] {
+            inside();
+            if (ui::PlaceDialog* open = nav().dialog(window)) open->done(QDialog::Rejected);
+        });
+        click("frmMain", button);
+        QVERIFY(!nav().dialog(window));
+    }
     /// The text a label, text box or button of `window` shows.
     QString text(const std::string& window, const char* name) {
         QWidget* w = widget(window, name);
@@ -63,22 +86,6 @@ struct UiGame {
     }
 };
 
-/// Runs `action` as soon as the event loop runs (for acting inside a modal window); should a check
-/// inside it fail, every modal window is closed, innermost first, so that the test fails at once
-/// instead of waiting on a window that nobody will close.
-inline void soon(std::function<void()> action) {
-    QTimer::singleShot(0, [action = std::move(action)] {
-        action();
-        for (int left = 16; QTest::currentTestFailed() && left > 0; --left) {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->done(QDialog::Rejected);
-            else if (modal)
-                modal->close();
-        }
-    });
-}
-
 /// Runs `act` with the name of every window the navigator shows, as soon as that window's own event
 /// loop runs (for windows that replace one another); a failed check closes every place.
 inline void whenShown(UiGame& g, std::function<void(const std::string&)> act) {
@@ -88,16 +95,6 @@ inline void whenShown(UiGame& g, std::function<void(const std::string&)> act) {
             if (QTest::currentTestFailed()) g.nav().closeAllPlaces();
         });
     });
-}
-
-inline void UiGame::visit(const char* button, const char* window,
-                          const std::function<void()>& inside) {
-    soon([this, window, inside] {
-        inside();
-        if (ui::PlaceDialog* open = nav().dialog(window)) open->done(QDialog::Rejected);
-    });
-    click("frmMain", button);
-    QVERIFY(!nav().dialog(window));
 }
 
 /// Moves the pointer to the middle of `widget` (or to `at` in it), as the window system reports it.
