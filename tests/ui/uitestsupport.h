@@ -11,9 +11,8 @@
 
 namespace brankor::testing {
 
-/// Runs `action` as soon as the event loop runs (for acting inside a modal window); should a check
-/// inside it fail, every modal window is closed, innermost first, so that the test fails at once
-/// instead of waiting on a window that nobody will close.
+/// Runs `action` as soon as the event loop runs (for acting inside a modal window); a failed check
+/// closes every modal window, innermost first, so that the test fails at once instead of waiting.
 inline void soon(std::function<void()> action) {
     QTimer::singleShot(0, [action = std::move(action)] {
         action();
@@ -68,13 +67,12 @@ struct UiGame {
         if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
         return QStringLiteral("<no %1>").arg(QString::fromUtf8(name));
     }
-    /// The texts of several controls of `window`, joined by "|".
+    /// The texts of several controls of `window`, joined by "|"; whether a control is shown.
     QString texts(const std::string& window, std::initializer_list<const char*> names) {
         QStringList all;
         for (const char* name : names) all << text(window, name);
         return all.join('|');
     }
-    /// Whether the control `name` of `window` exists and is shown.
     bool visible(const std::string& window, const char* name) {
         QWidget* w = widget(window, name);
         return w && w->isVisible();
