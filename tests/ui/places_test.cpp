@@ -1,10 +1,6 @@
-// The everyday places and the computer on real widgets: the pointer over a button fills the
-// window's offer, a click reaches the rules and the status panel shows the result at once; the
-// bank at midnight, the help window, the modeless software shop, a site that takes the provider's
-// place and a virus beaten by the antivirus.
-#include <QAction>
-#include <QLineEdit>
-
+// The places on real widgets: the pointer over a button fills the window's offer, a click reaches
+// the rules and the status panel shows the result at once; the bank at midnight, the help window, a
+// virus; the leisure games, each in the leisure window's place, and a fishing trip on the lake.
 #include "uitestsupport.h"
 
 using namespace brankor;
@@ -12,22 +8,8 @@ using namespace brankor::testing;
 
 namespace {
 
-void trigger(UiGame& g, const char* menuItem) {
-    auto* action = g.main()->findChild<QAction*>(QString::fromUtf8(menuItem));
-    QVERIFY2(action && action->isEnabled(), menuItem);
-    action->trigger();
-}
-
-/// Runs `action` once, as soon as `window` has been shown.
-void onceShown(UiGame& g, const char* window, std::function<void()> action) {
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = QObject::connect(
-        &g.nav(), &ui::Navigator::shown, &g.nav(),
-        [connection, name = QString::fromUtf8(window), action](const QString& shown) {
-            if (shown != name) return;
-            QObject::disconnect(*connection);
-            action();
-        });
+std::string lastTitle(UiGame& g) {
+    return g.messages.shown.back().title;
 }
 
 }  // namespace
@@ -55,40 +37,26 @@ class PlacesTest : public QObject {
         };
         enter("imgShop", "frmShop", [&] {
             buy("frmShop", "cmdBuyDinner", "lblShCost", "lblHungry");
-            // The car picture follows the car on offer.
-            const QImage car = g.widget<QLabel>("frmShop", "imgCCar")->pixmap().toImage();
             buy("frmShop", "cmdCar", "lblShCost", "lblCar");
-            pointAt(g.widget("frmShop", "cmdCar"));
-            QVERIFY(!car.isNull() &&
-                    g.widget<QLabel>("frmShop", "imgCCar")->pixmap().toImage() != car);
         });
         enter("imgFlat", "frmFlat", [&] {
             QVERIFY(!g.visible("frmFlat", "imgBath"));
             buy("frmFlat", "cmdBuyBath", "lblWhat", "lblBath");
             QVERIFY(g.visible("frmFlat", "imgBath") && !g.visible("frmFlat", "imgMainFlat"));
-            pointAt(g.widget("frmFlat", "lblMTitle"));  // a caption is part of the bare window
-            QVERIFY(g.visible("frmFlat", "imgMainFlat") && !g.visible("frmFlat", "imgBath"));
         });
         enter("imgLearn", "frmStudy",
               [&] { buy("frmStudy", "cmdEnglish", "lblWhat", "lblEEnglish"); });
-        enter("imgWork", "frmWork", [&] {
-            pointAt(g.widget("frmWork", "cmdWGruschik"));
-            seen << g.texts("frmWork", {"lbladdYou", "lblWCan", "lbladdOnthisW"});
-            buy("frmWork", "cmdWGruschik", "lblWCan", "lblMyWork");
-        });
+        enter("imgWork", "frmWork",
+              [&] { buy("frmWork", "cmdWGruschik", "lbladdOnthisW", "lblMyWork"); });
         enter("imgComputer", "frmComputer", [&] {
             buy("frmComputer", "cmdBuyComp", "txtSpec", "lblComp");
             buy("frmComputer", "cmdBuyVinchester", "txtSpec", "lblVinchester");
-            pointAt(g.widget("frmComputer", "Label2"));  // a caption has no offer of its own
-            seen << g.text("frmComputer", "lblWhat");
-            pointAt(g.nav().dialog("frmComputer"), QPointF(3, 3));  // the window's own margin
-            seen << g.text("frmComputer", "lblWhat");
         });
         QCOMPARE(seen.join('|'),
                  QStringLiteral("Магазины|8|38|30|Пятерка2105|Квартира|Ведро|Ведро|Обучение|Курсы|"
-                                "Курсы|Работа|Вы||можете работать на этой работе||Грузчик|"
+                                "Курсы|Работа|можете работать на этой работе|Грузчик|"
                                 "Компьютер|Купить старенький 486.|486|"
-                                "Купить винчестер емкостью 10 Gb.|10 Gb|10 Gb|------------"));
+                                "Купить винчестер емкостью 10 Gb.|10 Gb"));
     }
 
     void taxiToTheBankDepositAndMidnightInterest() {
@@ -97,7 +65,7 @@ class PlacesTest : public QObject {
         g.state().lblHours = "23";
         g.messages.answers = {Answer::Yes};  // take the taxi; no accident on the way
         soon([&] {
-            QTest::keyClicks(g.widget<QLineEdit>("frmBank", "txtPut"), QStringLiteral("100"));
+            QTest::keyClicks(g.widget("frmBank", "txtPut"), QStringLiteral("100"));
             g.click("frmBank", "cmdPut");
             QCOMPARE(g.text("frmBank", "lblYHave") + "|" + g.text("frmMain", "lblMoney"),
                      QStringLiteral("100|60"));
@@ -106,103 +74,28 @@ class PlacesTest : public QObject {
             g.click("frmBank", "cmdBack");
         });
         g.click("frmMain", "imgBank");
-        QCOMPARE(g.messages.shown.size(), size_t{1});  // the taxi question
         QVERIFY(!g.nav().dialog("frmBank"));
     }
 
-    void helpMenusButtonsAndTheAboutBox() {
+    void helpKeepsItsReadersPlaceAndOpensTheAboutBox() {
         UiGame g;
         g.startGame();
         soon([&] {
-            auto* help = g.widget("frmHelp", "txtSmallHelp");
+            auto* help = g.widget<QPlainTextEdit>("frmHelp", "txtSmallHelp");
+            help->moveCursor(QTextCursor::End);  // the reader's place, kept while the clock runs
+            const int at = help->textCursor().position();
+            g.main()->advanceTime(1500);
+            QCOMPARE(help->textCursor().position(), at);
             g.click("frmHelp", "Command2");
             QVERIFY(g.visible("frmHelp", "txtPoboch") && !help->isVisible());
-            g.click("frmHelp", "cmdOk");
+            g.click("frmHelp", "cmdAbout");  // the about box takes the help window's place
         });
-        trigger(g, "SmallHelp");
-        // Help's own button replaces the help window with the about box.
-        soon([&] { g.click("frmHelp", "cmdAbout"); });
-        trigger(g, "BigHelp");
+        g.main()->findChild<QAction*>(QStringLiteral("SmallHelp"))->trigger();
         QVERIFY(!g.nav().dialog("frmHelp"));
-        for (const char* item : {"", "AboutPr"}) {  // as help's button left it, then the menu
-            if (*item) trigger(g, item);
-            QVERIFY(g.visible("frmFirst", "cmdOkAbout") && !g.visible("frmFirst", "cmdOK") &&
-                    !g.visible("frmFirst", "cmdExit"));
-            g.click("frmFirst", "cmdOkAbout");
-            QVERIFY(!g.nav().dialog("frmFirst") && g.main()->isVisible() && !g.quit);
-        }
-        // "Новая игра" brings the start-up window back with its own buttons.
-        g.messages.answers = {Answer::Yes};
-        trigger(g, "NewGame");
-        QVERIFY(g.visible("frmFirst", "cmdOK") && g.visible("frmFirst", "cmdExit") &&
-                !g.visible("frmFirst", "cmdOkAbout"));
-    }
-
-    void theSoftwareShopStaysOpenBesideTheMainWindow() {
-        UiGame g;
-        g.startGame();
-        GameState& s = g.state();
-        s.lblComp = "486", s.lblMonitor = "14 д.", s.lblCDROM = "2xSpeed", s.lblRAM = "8Mb";
-        s.lblVideoKarta = "1Mb";
-        setVinchester(s, 1);
-        g.click("frmMain", "imgPrograms");  // returns: nothing waits on it
-        ui::PlaceDialog* shop = g.nav().dialog("frmPrograms");
-        QVERIFY(shop && shop->isVisible() && shop->windowModality() == Qt::NonModal);
-        QVERIFY(!g.widget("frmPrograms", "cmdAntivirus")->isEnabled());
-        pointAt(g.widget("frmPrograms", "cmdNC"));
-        QCOMPARE(g.texts("frmPrograms", {"lblWhat", "txtSpec"}),
-                 QStringLiteral("NC|Минимальные системные требования: процессор 486; монитор; "
-                                "винчестер 10 Gb; CD-ROM; RAM-8Mb."));
-        g.click("frmPrograms", "cmdNC");
-        QCOMPARE(g.messages.shown.back().text, std::string("Вы установили Norton Commander"));
-        QCOMPARE(g.texts("frmMain", {"lblSystem", "lblMoney"}), QStringLiteral("NC|167"));
-
-        // Another place opens over the main window; the shop's picture button again brings the
-        // open shop forward, in the same visit.
-        g.visit("imgShop", "frmShop", [&] { g.click("frmShop", "cmdBuyDinner"); });
-        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("159"));
-        g.main()->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(g.main()));
-        g.click("frmMain", "imgPrograms");
-        QCOMPARE(g.main()->findChildren<ui::PlaceDialog*>(QStringLiteral("frmPrograms")),
-                 QList<ui::PlaceDialog*>{shop});
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(shop));
-        QVERIFY(!g.widget("frmPrograms", "cmdNC")->isEnabled());
-        g.click("frmPrograms", "cmdBack");
-        QVERIFY(!g.nav().dialog("frmPrograms"));
-    }
-
-    void aSiteReplacesTheProviderAndLeavingBringsItBackConnected() {
-        UiGame g;
-        g.startGame();
-        GameState& s = g.state();
-        s.lblModem = s.lblComp = s.lblMonitor = s.lblVinchester = s.lblCDROM = s.lblRAM = "есть";
-        QStringList seen;
-        onceShown(g, "frmInternet", [&] {
-            g.click("frmInternet", "cmdPodkl");
-            g.click("frmInternet", "cmdWalk");
-            onceShown(g, "frmInterAnek", [&] {
-                seen << QString::number(g.nav().modalDepth());
-                g.click("frmInterAnek", "Command2");
-                // A click on the joke's text block laughs.
-                auto* block = g.widget<QPlainTextEdit>("frmInterAnek", "an_1");
-                QTest::mousePress(block->viewport(), Qt::LeftButton);
-                QTest::mouseRelease(block->viewport(), Qt::LeftButton);
-                seen << QString::fromStdString(g.messages.shown.back().title);
-                onceShown(g, "frmInternet", [&] {
-                    seen << QString::number(g.nav().modalDepth())
-                         << g.text("frmInternet", "cmdPodkl");
-                    g.click("frmInternet", "cmdBack");
-                });
-                g.click("frmInterAnek", "cmdGoOut");
-            });
-            g.click("frmInternet", "cmdAnek");
-        });
-        g.click("frmMain", "imgInternet");
-        QCOMPARE(seen, (QStringList{"1", "Ха-ха-ха", "1", "Вы подключились к интернету."}));
-        QVERIFY(!g.nav().dialog("frmInternet"));
-        QCOMPARE(g.messages.shown.back().text, std::string("Спасибо за посещение сайта!"));
-        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("140"));
+        QVERIFY(g.visible("frmFirst", "cmdOkAbout") && !g.visible("frmFirst", "cmdOK") &&
+                !g.visible("frmFirst", "cmdExit"));
+        g.click("frmFirst", "cmdOkAbout");
+        QVERIFY(!g.nav().dialog("frmFirst") && g.main()->isVisible() && !g.quit);
     }
 
     void aWonFightHidesTheVirusWindowForTheNextVirus() {
@@ -210,24 +103,135 @@ class PlacesTest : public QObject {
         g.startGame();
         g.state().lblAntvirus = "IVP 100";
         ui::PlaceDialog* first = nullptr;
-        onceShown(g, "frmVirus", [&] {
+        soon([&] {
             first = g.nav().dialog("frmVirus");
-            QCOMPARE(g.widget("frmVirus", "cmdKill")->accessibleName(),
-                     QStringLiteral("Смириться"));
-            auto* heading = g.widget("frmVirus", "lblTextVirus");
-            QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::red));
-            first->dispatch([first] { first->place().onTimer("Timer1"); });
-            QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
             g.click("frmVirus", "cmdLive");  // the amount is 10 at the load: IVP 100 wins
         });
         g.nav().show("frmVirus", Modality::Modal);
         QVERIFY(first && first->isHidden() && g.nav().dialog("frmVirus") == first);
         QCOMPARE(g.messages.shown.back().title, std::string("Ура. Вирус убит."));
 
-        onceShown(g, "frmVirus", [&] { g.click("frmVirus", "cmdKill"); });
+        soon([&] { g.click("frmVirus", "cmdKill"); });
         g.nav().show("frmVirus", Modality::Modal);
         QVERIFY(!g.nav().dialog("frmVirus"));
         QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("160"));
+    }
+
+    /// The party, then in turn the roulette, the slot machine, the arcade and the party again.
+    void eachGameTakesThePartysPlaceAndIsPlayedOnItsWidgets() {
+        UiGame g;
+        g.startGame();
+        QStringList seen;
+        whenShown(g, [&](const std::string& window) {
+            seen << QString::fromStdString(window) + ":" + QString::number(g.nav().modalDepth());
+            if (window != "frmParty") {
+                if (window == "frmRuletka") roulette(g);
+                if (window == "frmRuletka2") slotMachine(g);
+                if (window == "frmAr") arcade(g);
+                return g.click(window, "cmdBack");
+            }
+            static const char* const games[] = {"cmdAr", "cmdRuletka", "cmdRuletka2"};
+            const auto visit = seen.count(QStringLiteral("frmParty:1"));
+            QVERIFY(!g.visible(window, "cmdRuletka") && !g.visible(window, "cmdAr"));
+            if (visit > 3) return g.click(window, "cmdBack");
+            g.click(window, "cmdKasino");
+            g.click(window, games[visit - 1]);
+        });
+        g.click("frmMain", "imgParty");
+        QCOMPARE(seen.join(' '), QStringLiteral("frmParty:1 frmAr:1 frmParty:1 frmRuletka:1 "
+                                                "frmParty:1 frmRuletka2:1 frmParty:1"));
+    }
+
+    void aTripToTheLakeBringsTheCatchHome() {
+        UiGame g;
+        g.startGame();
+        g.state().HasRod = g.state().HasTackle = true;
+        g.messages.answers = {Answer::Yes};  // the bus
+        QStringList seen;
+        whenShown(g, [&](const std::string& window) {
+            if (window == "frmMadFish") return fish(g);
+            seen << g.text(window, "lblNFish");
+            if (seen.size() == 1) return g.click(window, "cmdGoFishing");
+            g.nav().dialog(window)->done(QDialog::Rejected);
+        });
+        g.click("frmMain", "imgHobby");
+        QCOMPARE(seen, (QStringList{"0", "3"}));
+        QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("160"));
+    }
+
+  private:
+    static void roulette(UiGame& g) {
+        g.state().lblMoney = "100";  // after the arcade game's loss
+        auto* number = g.widget<QLineEdit>("frmRuletka", "txtChis");
+        QTest::keyClicks(number, "0-4");  // the minus is refused
+        QTest::keyClicks(g.widget("frmRuletka", "txtStav"), "1000");
+        g.click("frmRuletka", "cmdStart");
+        QCOMPARE(number->text() + g.widget<QLineEdit>("frmRuletka", "txtStav")->text(), "4100");
+        g.clock.ms += 2000;
+        g.random.values = {4.5 / 13};
+        g.click("frmRuletka", "cmdStop");
+        QCOMPARE(g.texts("frmRuletka", {"lblNum", "cmdStop"}), QStringLiteral("4|OK"));
+        g.click("frmRuletka", "cmdStop");
+        QCOMPARE(lastTitle(g) + g.state().lblMoney, std::string("Ура-а-а-а-а!!!400"));
+    }
+
+    static void slotMachine(UiGame& g) {
+        g.click("frmRuletka2", "cmdBVrash");
+        g.random.values = {0.9, 0.9, 0.1};
+        g.click("frmRuletka2", "cmdStart");
+        QCOMPARE(g.text("frmRuletka2", "lblVrash") + " " + g.text("frmMain", "lblMoney"),
+                 QStringLiteral("4 393"));
+    }
+
+    static void arcade(UiGame& g) {
+        ui::PlaceDialog* dialog = g.nav().dialog("frmAr");
+        Place& rules = dialog->place();
+        const auto paddle = [&] { return rules["C1"].geometry->left; };
+        g.click("frmAr", "cmdNew");
+        QVERIFY(!g.widget("frmAr", "cmdBack")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(rules["P1"].geometry->left >= 300, 2000);
+
+        // The keys go where the player's keys go: to the focused control.
+        const int left = paddle();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(paddle(), left - 150);
+        // Held down, an arrow button moves the paddle at once and then steadily until let go.
+        auto* right = g.widget<QAbstractButton>("frmAr", "Command2");
+        QTest::mousePress(right, Qt::LeftButton);
+        QCOMPARE(paddle(), left - 50);
+        QTRY_VERIFY_WITH_TIMEOUT(paddle() >= left + 150, 1000);
+        QTest::mouseRelease(right, Qt::LeftButton);
+        const int released = paddle();
+        QTest::qWait(100);
+        QCOMPARE(paddle(), released);  // let go, it stops
+
+        // The paddle out of the way: the game is lost, "No" ends it and the way back opens.
+        const std::size_t boxes = g.messages.shown.size();
+        rules["C1"].geometry->left = -3000;
+        QTRY_VERIFY_WITH_TIMEOUT(g.messages.shown.size() > boxes, 10000);
+        QCOMPARE(lastTitle(g), std::string("Вы проиграли."));
+        QVERIFY(g.widget("frmAr", "cmdBack")->isEnabled());
+    }
+
+    /// Clicks the jumping fish three times and comes home once the time is over. The lake's timers
+    /// are fired by hand; chance always answers 0, so the fish lands top left.
+    static void fish(UiGame& g) {
+        ui::PlaceDialog* lake = g.nav().dialog("frmMadFish");
+        const auto tick = [lake](const char* timer) {
+            lake->dispatch([lake, timer] { lake->place().onTimer(timer); });
+        };
+        auto* fish = g.widget<QLabel>("frmMadFish", "picFL");
+        g.click("frmMadFish", "cmdStart");
+        tick("tmrForFish");
+        for (const QPoint at : {QPoint(5, 5), QPoint(35, 15), QPoint(65, 25)})
+            QTest::mouseClick(fish, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(g.widget("frmMadFish", "picFR"), Qt::LeftButton);  // off the lake
+        QCOMPARE(g.text("frmMadFish", "lblCatch"), QStringLiteral("3"));
+        tick("tmrAllTime");
+        QVERIFY(g.text("frmMadFish", "lblHelp").startsWith("Вам удалось поймать рыб: 3"));
+        QVERIFY(fish->isHidden() && !g.widget("frmMadFish", "cmdStart")->isEnabled());
+        tick("tmrAllTime");
+        g.click("frmMadFish", "cmdStart");
     }
 };
 

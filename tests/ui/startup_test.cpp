@@ -1,21 +1,12 @@
-// The start-up window, the main window it opens, its menus and the end window on real widgets;
-// saving and loading with real files and the platform's file dialogs; the recovery save in a
-// temporary data folder and "&Восстановить игру", also after a game killed outright (SIGKILL).
-// That game runs in a child process: this program started again with "--play-a-day".
-#include <QAction>
-#include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QThread>
-#include <cstdio>
+// The start-up window, the main window and its menus: a new game, saved games through the file
+// dialogs, the recovery save and "&Восстановить игру", also after a game killed outright (a child
+// process: this program run with "--play-a-day"). The diary window: chart, table, events, picture.
+#include <QLineSeries>
 
+#include "core/lifecycle.h"
 #include "core/savegame/savedgame.h"
-#include "core/startwindows.h"
+#include "ui/diarychart.h"
+#include "ui/diarywindow.h"
 #include "uitestsupport.h"
 
 using namespace brankor;
@@ -23,7 +14,7 @@ using namespace brankor::testing;
 
 namespace {
 
-constexpr std::int64_t kHour = 1500;
+constexpr std::int64_t kHour = 1500;  // one clock tick
 constexpr const char* kPlay = "--play-a-day";
 
 QString recoveryFile() {
@@ -41,6 +32,10 @@ std::string savedMoney(const QString& path) {
     return saved.lblMoney;
 }
 
+void trigger(UiGame& g, const char* item) {
+    g.main()->findChild<QAction*>(QString::fromUtf8(item))->trigger();
+}
+
 /// Opens the "&Файл" menu as the player does and tells whether "Восстановить игру" can be chosen.
 bool restoreOffered(UiGame& g) {
     auto* menu = g.main()->findChild<QMenu*>(QStringLiteral("mnuFile"));
@@ -50,30 +45,61 @@ bool restoreOffered(UiGame& g) {
     return enabled;
 }
 
+/// Runs `open`, then checks the file dialog it shows offers `filter` alone and picks `path` in it.
+void pickFile(const std::function<void()>& open, const char* filter, const QString& path) {
+    QStringList filters;
+    soon([&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        filters = dialog->nameFilters();
+        dialog->selectFile(path);
+        // done() rather than accept(), which would ask before replacing a file.
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+    });
+    open();
+    QCOMPARE(filters, QStringList{QString::fromUtf8(filter)});
+}
+
 void toMidnight(UiGame& g) {
     g.main()->advanceTime((24 - std::stoi(g.state().lblHours)) * kHour);
 }
 
-void trigger(QWidget* main, const char* item) {
-    main->findChild<QAction*>(QString::fromUtf8(item))->trigger();
+/// Lets `hours` game hours pass one clock tick at a time.
+void play(UiGame& g, int hours) {
+    for (int i = 0; i < hours; ++i) g.main()->advanceTime(kHour);
 }
 
-/// The child: a new game with money and a salary, the clock run past midnight and most of the
-/// next day spent; then it prints the day of that midnight and waits to be killed.
+ui::DiaryWindow* openDiary(UiGame& g) {
+    trigger(g, "Diary");
+    return g.main()->diary();
+}
+
+QAbstractItemModel* table(QWidget* diary) {
+    return diary->findChild<QTableView*>(QStringLiteral("tblLife"))->model();
+}
+
+QString cell(QWidget* diary, int row, int column) {
+    return table(diary)->index(row, column).data().toString();
+}
+
+void clickSavePicture(QWidget* diary) {
+    diary->findChild<QPushButton*>(QStringLiteral("cmdSavePicture"))->click();
+}
+
+/// The child: a new game with money and a salary, the clock run past midnight and most of the next
+/// day spent; then it prints the day of that midnight and waits to be killed.
 int playADay() {
-    ui::Application game;
-    game.start();
-    game.navigator().dialog("frmFirst")->findChild<QPushButton*>("cmdOK")->click();
-    GameState& state = game.game().state;
-    state.lblMoney = "4321";
-    state.lblWorkEarn = "79";
-    while (state.lblHours != "0") game.navigator().mainWindow()->advanceTime(kHour);
-    const std::string day = state.lblDay;
+    UiGame g;
+    g.startGame();
+    g.state().lblMoney = "4321";
+    g.state().lblWorkEarn = "79";
+    while (g.state().lblHours != "0") play(g, 1);
+    const std::string day = g.state().lblDay;
     // The disk has a whole game day to take the write; here it gets what it needs.
     for (int waited = 0; !QFile::exists(recoveryFile()) && waited < 4000; ++waited)
         QThread::msleep(5);
-    state.lblMoney = "1";  // what the day after the midnight brings is lost
-    game.navigator().mainWindow()->advanceTime(23 * kHour);
+    g.state().lblMoney = "1";  // what the day after the midnight brings is lost
+    play(g, 23);
     std::printf("midnight day=%s\n", day.c_str());
     std::fflush(stdout);
     return QApplication::exec();
@@ -97,137 +123,58 @@ class StartupTest : public QObject {
         g.clock.date = {2026, 12, 6};
         g.app.start();
         QVERIFY(!g.main() && !g.visible("frmFirst", "cmdOkAbout"));
-        QVERIFY(!g.widget<QLabel>("frmFirst", "imgOnFirst")->pixmap().isNull());
         g.click("frmFirst", "cmdOK");
-        QVERIFY(g.main() && g.main()->isVisible() && !g.nav().dialog("frmFirst"));
-        QCOMPARE(g.main()->windowTitle(), QStringLiteral("Бранкор"));
-        QCOMPARE(g.texts("frmMain", {"lblMoney", "lblStatus", "lblHappyness", "lblHungry", "lblDay",
-                                     "lblMonth", "lblYear", "lblHours", "lblSSchool", "lblEEnglish",
-                                     "lblCComputer", "lblMyWork", "lblCar", "lblVinchester"}),
-                 QStringLiteral("170|Чайник|30|30|06|12|26|1|Не учусь|Не учусь|"
-                                "Не учусь|Пока нет|Нет машины|Пока нет"));
+        g.state().lblMoney = "999";
+        g.messages.answers = {Answer::Yes};
+        trigger(g, "NewGame");  // the start-up window again, with its own buttons
+        QVERIFY(!g.main()->isVisible() && g.visible("frmFirst", "cmdExit"));
+        g.click("frmFirst", "cmdOK");
+        QVERIFY(g.main()->isVisible() && !g.nav().dialog("frmFirst"));
+        QCOMPARE(g.texts("frmMain", {"lblMoney", "lblStatus", "lblDay", "lblMonth", "lblYear",
+                                     "lblHours", "lblSSchool", "lblCar"}),
+                 QStringLiteral("170|Чайник|06|12|26|1|Не учусь|Нет машины"));
         // A screen reader hears a value with its caption.
         QCOMPARE(g.widget("frmMain", "lblMoney")->accessibleName(), QStringLiteral("Деньги: 170"));
-        QVERIFY(g.text("frmMain", "lblSpHelp").startsWith(" Добро пожаловать в игру \"Бранкор\"."));
-    }
-
-    void theCloseBoxAsksAndANewGameKeepsTheOldOneTickingUntilOk() {
-        UiGame g;
-        g.startGame();
-        g.messages.answers = {Answer::No};
-        QVERIFY(!g.main()->close());
-        g.state().lblMoney = "999";
-        g.state().lblHours = "7";
-        g.messages.answers = {Answer::Yes};
-        trigger(g.main(), "NewGame");
-        QCOMPARE(g.messages.shown.at(0).text + "|" + g.messages.shown.at(1).text,
-                 std::string("Вы действительно хотите выйти?|Вы действительно хотите начать "
-                             "новую игру"));
-        QVERIFY(!g.main()->isVisible());
-        g.main()->advanceTime(kHour);
-        QCOMPARE(g.state().lblHours + g.state().lblMoney, std::string("8999"));
-        g.click("frmFirst", "cmdOK");
-        QCOMPARE(g.state().lblHours + g.state().lblMoney, std::string("8170"));  // hour kept
-        g.state().SkipExitConfirm = 1;  // after a death the close box asks nothing
-        QVERIFY(g.main()->close());
-        QVERIFY(g.messages.shown.size() == 2 && !g.quit);
-    }
-
-    void theEndWindowAndFinishedCourses() {
-        UiGame g;
-        g.startGame();
-        soon([&] {
-            QCOMPARE(g.widget<QLineEdit>("frmTheEnd", "txtEMAIL")->text(), QString(kContactEmail));
-            QVERIFY(!g.widget<QLabel>("frmTheEnd", "imgTheEnd")->pixmap().isNull());
-            g.click("frmTheEnd", "cmdOK");
-        });
-        g.nav().show("frmTheEnd", Modality::Modal);
-        QVERIFY(!g.nav().dialog("frmTheEnd") && g.main()->isVisible());
-
-        // A course finished: its fee row leaves the panel.
-        g.state().lblSCost = "6";
-        g.state().lblObras = "27";
-        g.state().lblEduncation = "Неполное высшее";
-        g.main()->advanceTime(18000);
-        QCOMPARE(g.texts("frmMain", {"lblEduncation", "lblSSchool"}),
-                 QStringLiteral("Высшее|Вы выучились в школе."));
-        QVERIFY(!g.visible("frmMain", "lblSStoim") && !g.visible("frmMain", "lblSCost"));
-        QVERIFY(g.visible("frmMain", "lblECost"));
-    }
-
-    void standardButtonsSpeakRussian() {
-        ui::Application::installTranslations();
-        QMessageBox box;
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Да"));
-        QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Нет"));
     }
 
     void aSavedGameComesBackOnThePanel() {
-        // The real windows and file dialogs; message boxes, clock and chance scripted.
-        FakeMessages messages;
-        FakeClock clock;
-        FakeRandom random;
-        ui::Application app{ui::ApplicationPorts{&messages, &clock, &random, nullptr, [] {}}};
-        app.start();
-        app.navigator().dialog("frmFirst")->findChild<QPushButton*>("cmdOK")->click();
-        ui::MainWindow* main = app.navigator().mainWindow();
-        GameState& state = app.game().state;
+        UiGame g;
+        g.startGame();
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("game.brk"));
-        // Chooses a menu item and picks `name` in the file dialog, which shows only saved games.
+        const QString path = dir.filePath("game.brk");
         const auto choose = [&](const char* item, const QString& name) {
-            QStringList filters;
-            soon([&] {
-                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
-                filters = dialog->nameFilters();
-                dialog->setDirectory(dir.path());
-                dialog->selectFile(name);
-                // done() rather than accept(), which would ask before replacing a file.
-                static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
-            });
-            trigger(main, item);
-            QCOMPARE(filters, QStringList{QStringLiteral("Бранкор (*.brk)")});
+            pickFile([&] { trigger(g, item); }, "Бранкор (*.brk)", dir.filePath(name));
         };
-        state.lblMoney = "4321";
-        state.Caption = "Бранкор: мой";
+        g.state().lblMoney = "4321";
+        g.state().Caption = "Бранкор: мой";
         choose("Save", QStringLiteral("game"));  // the dialog adds ".brk"
         QCOMPARE(savedMoney(path), std::string("4321"));
 
         // A sum the letter code cannot hold is refused, and the earlier file stays.
-        state.lblMoney = "-5";
+        g.state().lblMoney = "-5";
         choose("Save", QStringLiteral("game.brk"));
-        QCOMPARE(messages.shown.size(), size_t{1});
-        QCOMPARE(messages.shown.back().text,
+        QCOMPARE(g.messages.shown.back().text,
                  std::string("Вы не сохранили игру.Сумму «-5» нельзя записать буквами"));
         QCOMPARE(savedMoney(path), std::string("4321"));
 
-        state.Caption = "Бранкор";
+        g.state().Caption = "Бранкор";
         choose("Load", QStringLiteral("game.brk"));
-        QCOMPARE(messages.shown.size(), size_t{1});
-        QCOMPARE(main->findChild<QLabel*>("lblMoney")->text(), QStringLiteral("4321"));
-        QCOMPARE(main->windowTitle(), QStringLiteral("Бранкор: мой"));
+        QCOMPARE(g.messages.shown.size(), size_t{1});
+        QCOMPARE(g.text("frmMain", "lblMoney") + g.main()->windowTitle(), "4321Бранкор: мой");
     }
 
     void restoreFollowsTheRecoveryFileAndBringsBackTheLastMidnight() {
         UiGame g;
         g.startGame();
-        QStringList items;
-        for (QAction* action : g.main()->findChild<QMenu*>("mnuFile")->actions())
-            items << action->text();
-        QCOMPARE(items, (QStringList{"&Новая игра", "&Сохранить игру", "За&грузить игру",
-                                     "&Восстановить игру", "", "&Выход"}));
         g.state().lblMoney = "4321";
-        g.main()->advanceTime(10 * kHour);
+        play(g, 10);
         QVERIFY(!restoreOffered(g));  // no midnight yet
         toMidnight(g);
         QVERIFY(restoreOffered(g));
         g.state().lblMoney = "5";
         g.state().lblClothes = "Модная";
-        g.main()->advanceTime(5 * kHour);
-        trigger(g.main(), "Restore");
-        QVERIFY(g.messages.shown.empty());
+        play(g, 5);
+        trigger(g, "Restore");
         QCOMPARE(g.texts("frmMain", {"lblMoney", "lblClothes"}), QStringLiteral("4321|Дряхлая"));
         QVERIFY(QFile::remove(recoveryFile()));  // gone behind the game's back
         QVERIFY(!restoreOffered(g));
@@ -240,7 +187,8 @@ class StartupTest : public QObject {
         g.click("frmFirst", "cmdOK");
         QVERIFY(!restoreOffered(g));
         g.state().lblMoney = "777";
-        g.messages.answers = {Answer::Yes};
+        g.messages.answers = {Answer::No, Answer::Yes};
+        QVERIFY(!g.main()->close() && !g.quit);
         g.main()->close();
         QVERIFY(g.quit);
         QCOMPARE(savedMoney(recoveryFile()), std::string("777"));
@@ -250,16 +198,14 @@ class StartupTest : public QObject {
         // The data folder's place is taken by a file, so it cannot be created.
         QFile blocker(m_data.filePath(QStringLiteral("blocked")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
         qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
         UiGame g;
         g.startGame();
-        g.state().lblWorkEarn = "50";
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Recovery save: cannot create "));
         toMidnight(g);
         QVERIFY(!restoreOffered(g) && g.messages.shown.empty());
-        g.main()->advanceTime(3 * kHour);  // the clock goes on
-        QCOMPARE(g.texts("frmMain", {"lblHours", "lblMoney"}), QStringLiteral("3|220"));
+        play(g, 3);  // the clock goes on
+        QCOMPARE(g.text("frmMain", "lblHours"), QStringLiteral("3"));
     }
 
     void aKilledGameLosesAtMostTheDayAfterTheLastMidnight() {
@@ -272,14 +218,104 @@ class StartupTest : public QObject {
         child.kill();  // SIGKILL: no handler, no aboutToQuit, nothing flushed
         QVERIFY(child.waitForFinished() && child.exitStatus() == QProcess::CrashExit);
 
-        // The next run, here: a new game, then "Восстановить игру".
-        UiGame g;
+        UiGame g;  // the next run, here: a new game, then "Восстановить игру"
         g.startGame();
-        QVERIFY(restoreOffered(g));
-        trigger(g.main(), "Restore");
-        QVERIFY(g.messages.shown.empty());
+        trigger(g, "Restore");
         QCOMPARE(g.texts("frmMain", {"lblMoney", "lblDay"}),
                  "4400|" + QString::fromUtf8(report.mid(13).trimmed()));  // with the salary
+    }
+
+    void theMenuOpensOneDiaryThatFollowsTheGameHourByHour() {
+        UiGame g;
+        g.startGame();
+        g.state().lblMyWork = g.state().lblSWork = "Грузчик";
+        g.state().lblWorkEarn = "10";
+        ui::DiaryWindow* diary = openDiary(g);
+        QVERIFY(diary && diary->isVisible() && !diary->isModal());
+        QCOMPARE(diary->windowTitle(), QStringLiteral("Дневник"));
+        QCOMPARE(openDiary(g), diary);  // a second time raises the same window
+        const QList<QLineSeries*> lines = diary->chart()->lines();
+
+        // Three game days from one o'clock, redrawn only when something shown changed: three
+        // midnights, six life ticks.
+        QSignalSpy redraws(lines[0], &QXYSeries::pointsReplaced);
+        play(g, 72);
+        QCOMPARE(redraws.count(), 9);
+        QCOMPARE(lines[0]->points(), (QList<QPointF>{{1, 180}, {2, 190}, {3, 200}, {3.5, 200}}));
+        QCOMPARE(lines[2]->at(2), QPointF(3, 20));  // five life ticks before the third midnight
+
+        // A purchase between two clock ticks shows at the next one, in the chart and the table.
+        g.state().lblMoney = "150";
+        g.main()->advanceTime(kHour / 2);
+        QCOMPARE(redraws.count(), 9);
+        g.main()->advanceTime(kHour / 2);
+        QCOMPARE(lines[0]->at(3).y(), 150.0);
+        QCOMPARE(cell(diary, 0, 0) + cell(diary, 2, 1) + cell(diary, 3, 0) + cell(diary, 3, 1),
+                 QStringLiteral("10/05/26200сейчас, 12/05/26150"));
+
+        // Closing the window deletes it; the menu at once after it opens a new one.
+        QPointer<ui::DiaryWindow> closed = diary;
+        QTest::keyClick(diary, Qt::Key_Escape);
+        ui::DiaryWindow* again = openDiary(g);
+        QVERIFY(again && again != closed && again->isVisible());
+        QTRY_VERIFY(!closed);
+        QCOMPARE(table(again)->rowCount(), 4);
+    }
+
+    void eventsAreListedAndTheChartIsSavedAsAPicture() {
+        UiGame g;
+        g.startGame();
+        ui::DiaryWindow* diary = openDiary(g);
+        auto* events = diary->findChild<QListWidget*>(QStringLiteral("lstEvents"));
+        QCOMPARE(events->item(0)->text(), QStringLiteral("Пока ничего не случилось."));
+        g.state().lblMoney = "500";
+        g.visit("imgShop", "frmShop", [&] {
+            pointAt(g.widget("frmShop", "cmdCar"));
+            g.click("frmShop", "cmdCar");
+        });
+        play(g, 1);
+        QCOMPARE(events->item(0)->text(),
+                 QStringLiteral("09/05/26, 1 ч — Куплена машина Пятерка2105"));
+
+        const std::size_t boxes = g.messages.shown.size();  // the car's congratulations
+        QTemporaryDir dir;
+        const auto saveAs = [&](const QString& name) {
+            pickFile([&] { clickSavePicture(diary); }, "Картинка PNG (*.png)", dir.filePath(name));
+        };
+        saveAs("life.png");
+        const QImage saved(dir.filePath("life.png"), "PNG");
+        QVERIFY(saved.width() >= 400 && saved.height() >= 250);
+        QCOMPARE(g.messages.shown.size(), boxes);
+
+        // A folder that does not exist: the player is told, nothing pretends to have worked.
+        saveAs(QStringLiteral("нет/life.png"));
+        QCOMPARE(g.messages.shown.back().icon, Icon::Error);
+        const QString told = QString::fromStdString(g.messages.shown.back().text);
+        QCOMPARE(
+            told.section('/', 0, 0) + told.section('/', -2),  // the folder as the system has it
+            QStringLiteral("Не удалось сохранить картинку в файл нет/life.png"));
+    }
+
+    void aDeathTakesTheDiaryAndItsPictureDialogAlongAndANewGameStartsAFreshOne() {
+        UiGame g;
+        g.startGame();
+        toMidnight(g);  // a midnight in the diary
+        QPointer<ui::DiaryWindow> diary = openDiary(g);
+        QPointer<QWidget> dialog;
+        soon([&] {
+            dialog = QApplication::activeModalWidget();
+            g.state().lblHungry = "-40";
+            g.main()->advanceTime(kLifeTickInterval);
+        });
+        clickSavePicture(diary);
+        QCOMPARE(g.app.game().diary.events().back().text, std::string("Смерть от голода"));
+        QVERIFY(!g.main());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!diary && !dialog);
+
+        g.click("frmFirst", "cmdOK");
+        QVERIFY(g.app.game().diary.events().empty());
+        QCOMPARE(openDiary(g)->chart()->lines()[0]->count(), 1);
     }
 };
 

@@ -1,15 +1,7 @@
 #pragma once
 // Helpers for window tests: a game on the real windows with scripted message boxes.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 #include <functional>
 #include <optional>
 
@@ -19,15 +11,29 @@
 
 namespace brankor::testing {
 
-/// The real windows, with message boxes, clock, chance and quitting scripted.
+/// Runs `action` as soon as the event loop runs (for acting inside a modal window); a failed check
+/// closes every modal window, innermost first, so that the test fails at once instead of waiting.
+inline void soon(std::function<void()> action) {
+    QTimer::singleShot(0, [action = std::move(action)] {
+        action();
+        for (int left = 16; QTest::currentTestFailed() && left > 0; --left) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->done(QDialog::Rejected);
+            else if (modal)
+                modal->close();
+        }
+    });
+}
+
+/// The real windows and file dialogs, with message boxes, clock, chance and quitting scripted.
 struct UiGame {
     FakeMessages messages;
     FakeClock clock;
     FakeRandom random;
-    FakeFiles files;
     bool quit = false;
     ui::Application app{
-        ui::ApplicationPorts{&messages, &clock, &random, &files, [this] { quit = true; }}};
+        ui::ApplicationPorts{&messages, &clock, &random, nullptr, [this] { quit = true; }}};
 
     ui::Navigator& nav() { return app.navigator(); }
     GameState& state() { return app.game().state; }
@@ -45,7 +51,14 @@ struct UiGame {
     }
     /// Opens `window` from its picture button on the main window and runs `inside` while it is
     /// shown; the window is closed afterwards even when a check inside fails.
-    void visit(const char* button, const char* window, const std::function<void()>& inside);
+    void visit(const char* button, const char* window, const std::function<void()>& inside) {
+        soon([this, window, inside] {
+            inside();
+            if (ui::PlaceDialog* open = nav().dialog(window)) open->done(QDialog::Rejected);
+        });
+        click("frmMain", button);
+        QVERIFY(!nav().dialog(window));
+    }
     /// The text a label, text box or button of `window` shows.
     QString text(const std::string& window, const char* name) {
         QWidget* w = widget(window, name);
@@ -54,13 +67,12 @@ struct UiGame {
         if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
         return QStringLiteral("<no %1>").arg(QString::fromUtf8(name));
     }
-    /// The texts of several controls of `window`, joined by "|".
+    /// The texts of several controls of `window`, joined by "|"; whether a control is shown.
     QString texts(const std::string& window, std::initializer_list<const char*> names) {
         QStringList all;
         for (const char* name : names) all << text(window, name);
         return all.join('|');
     }
-    /// Whether the control `name` of `window` exists and is shown.
     bool visible(const std::string& window, const char* name) {
         QWidget* w = widget(window, name);
         return w && w->isVisible();
@@ -72,29 +84,8 @@ struct UiGame {
     }
 };
 
-/// Closes every modal window, innermost first, so that a test whose check failed inside one
-/// fails at once instead of waiting on a window that nobody will close.
-inline void closeModalWindows() {
-    for (int left = 16; left > 0 && QApplication::activeModalWidget(); --left) {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->done(QDialog::Rejected);
-        else
-            modal->close();
-    }
-}
-
-/// Runs `action` as soon as the event loop runs (for acting inside a modal window); should a
-/// check inside it fail, the modal windows are closed so that the test unwinds.
-inline void soon(std::function<void()> action) {
-    QTimer::singleShot(0, [action = std::move(action)] {
-        action();
-        if (QTest::currentTestFailed()) closeModalWindows();
-    });
-}
-
-/// Runs `act` with the name of every window the navigator shows, as soon as that window's own
-/// event loop runs (for windows that replace one another); a failed check closes every place.
+/// Runs `act` with the name of every window the navigator shows, as soon as that window's own event
+/// loop runs (for windows that replace one another); a failed check closes every place.
 inline void whenShown(UiGame& g, std::function<void(const std::string&)> act) {
     QObject::connect(&g.nav(), &ui::Navigator::shown, &g.nav(), [&g, act](const QString& window) {
         soon([&g, act, window] {
@@ -102,16 +93,6 @@ inline void whenShown(UiGame& g, std::function<void(const std::string&)> act) {
             if (QTest::currentTestFailed()) g.nav().closeAllPlaces();
         });
     });
-}
-
-inline void UiGame::visit(const char* button, const char* window,
-                          const std::function<void()>& inside) {
-    soon([this, window, inside] {
-        inside();
-        if (ui::PlaceDialog* open = nav().dialog(window)) open->done(QDialog::Rejected);
-    });
-    click("frmMain", button);
-    QVERIFY(!nav().dialog(window));
 }
 
 /// Moves the pointer to the middle of `widget` (or to `at` in it), as the window system reports it.
