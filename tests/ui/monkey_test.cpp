@@ -1,15 +1,11 @@
-// Endurance: a seeded "monkey" plays whatever window is on screen (clicks, pointer moves, keys,
-// texts, hours of game time, the real boxes and file dialogs) and checks the game after every
-// step. BRANKOR_MONKEY_SEED and _STEPS replay a seed; _DESKTOP waits for the accessibility bridge.
-#include <QtTest>
+// Endurance: a seeded "monkey" plays every window, the real boxes and file dialogs among them,
+// and checks the game after every step. BRANKOR_MONKEY_SEED and _STEPS replay a seed.
 #include <QtWidgets>
 #include <random>
 
 #include "computer/computerladders.h"
-#include "fakes/fakes.h"
 #include "life/flat.h"
 #include "life/shop.h"
-#include "ui/application.h"
 #include "uitestsupport.h"
 
 using namespace brankor;
@@ -57,7 +53,7 @@ class Monkey : public Random {
     int pick(qsizetype n) { return static_cast<int>(m_pick() % std::max<qsizetype>(n, 1)); }
     template <class T>
     T* pickOf(const QList<T*>& list) {
-        return list.isEmpty() ? nullptr : list[pick(list.size())];
+        return list.value(pick(list.size()));
     }
     QAction* menuItem(ui::MainWindow& main) {
         QList<QAction*> items = main.findChildren<QAction*>(QRegularExpression("."));
@@ -65,9 +61,9 @@ class Monkey : public Random {
         return pickOf(items);
     }
     bool over() const { return !failure.empty() || taken >= m_steps || m_deadline.hasExpired(); }
-    void expect(bool holds, const std::string& what, const std::string& value) {
+    void expect(bool holds, std::string_view what, const std::string& value) {
         if (!holds && failure.empty())
-            failure = "step " + std::to_string(taken) + ": " + what + " is \"" + value + "\"";
+            failure = "step " + std::to_string(taken) + ": " + std::string(what) + " = " + value;
     }
 
     void startApplication() {
@@ -96,24 +92,21 @@ class Monkey : public Random {
         for (const auto& [field, ladder] : kLadders)
             expect(ladder().contains(s.*field), "a rung of a ladder", s.*field);
         for (const Component& part : components())
-            expect(part.models.contains(s.*part.field), std::string(part.button), s.*part.field);
+            expect(part.models.contains(s.*part.field), part.button, s.*part.field);
         for (const HomeLadder& home : homeLadders())
-            expect(rungFrom(home.offers, s.*home.field).has_value(), std::string(home.button),
-                   s.*home.field);
+            expect(rungFrom(home.offers, s.*home.field).has_value(), home.button, s.*home.field);
         expect(s.lblVichod == kNothingOwned || s.lblVichod == "Есть", "lblVichod", s.lblVichod);
         if (Place* arcade = m_app->navigator().find("frmAr")) {
             // The ball flies diagonally at 100 twips a tick; the paddle only shrinks, 2 a tick.
-            for (const char* velocity : {"T1", "T2"})
-                expect((*arcade)[velocity].text == "100" || (*arcade)[velocity].text == "-100",
-                       velocity, (*arcade)[velocity].text);
+            for (const std::string& velocity : {(*arcade)["T1"].text, (*arcade)["T2"].text})
+                expect(velocity == "100" || velocity == "-100", "the ball's velocity", velocity);
             const int width = (*arcade)["C1"].geometry ? (*arcade)["C1"].geometry->width : 0;
             expect(width >= 300 && width <= 1080 && width % 2 == 0, "the paddle width",
                    std::to_string(width));
         }
     }
 
-    /// One step, from a timer so that it also runs inside any window or box the last step opened;
-    /// the check comes first, so it also sees what the window timers did between steps.
+    /// Runs from a timer, so also inside a box the last step opened; checks what timers did too.
     void step() {
         check();
         if (m_quitAsked || over()) return windDown();
@@ -149,12 +142,26 @@ class Monkey : public Random {
         const int roll = pick(100);
         auto* box = qobject_cast<QMessageBox*>(on);
         ui::MainWindow* main = m_app->navigator().mainWindow();
-        if (auto* dialog = qobject_cast<QFileDialog*>(on)) return answerFileDialog(*dialog, roll);
-        if (qobject_cast<ui::PlaceDialog*>(on) && main && roll >= 97)
-            return leaveAndUseTheMenu(*on, *main, roll);
+        if (auto* dialog = qobject_cast<QFileDialog*>(on)) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!name || roll < 30) return QTest::keyClick(dialog, Qt::Key_Escape);
+            name->setFocus();
+            name->setText(m_dir.filePath(roll < 60 ? "a.brk" : roll < 90 ? "b.brk" : "c"));
+            return QTest::keyClick(name, Qt::Key_Return);
+        }
+        if (qobject_cast<ui::PlaceDialog*>(on) && main && roll >= 97) {
+            // In a hurry: leave a place by "<< Назад", Escape or the close box and, in the same
+            // breath, choose a menu item of the main window.
+            QAction* item = menuItem(*main);
+            QPointer<QWidget> place = on;
+            auto* back = on->findChild<QPushButton*>(QStringLiteral("cmdBack"));
+            if (roll == 97 && back && back->isVisible()) QTest::mouseClick(back, Qt::LeftButton);
+            if (roll == 98) QTest::keyClick(on, Qt::Key_Escape);
+            if (roll == 99) on->close();
+            return item && (!place || !place->isVisible()) ? item->trigger() : void();
+        }
         if (on->windowType() == Qt::Popup || (box && roll < 92)) {
-            QAbstractButton* button = box && roll < 80 ? pickOf(box->buttons()) : nullptr;
-            if (button) return QTest::mouseClick(button, Qt::LeftButton);
+            if (box && roll < 80) return QTest::mouseClick(pickOf(box->buttons()), Qt::LeftButton);
             QTest::keyClick(on, box && roll % 2 ? Qt::Key_Return : Qt::Key_Escape);
         } else if (roll < 60) {  // a click on a button or anywhere, or the pointer over anything
             QWidgetList widgets = on->findChildren<QWidget*>();
@@ -205,26 +212,6 @@ class Monkey : public Random {
         s.lblVichod = "Есть";
     }
 
-    void answerFileDialog(QFileDialog& dialog, int roll) {
-        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (!name || roll < 30) return QTest::keyClick(&dialog, Qt::Key_Escape);
-        name->setFocus();
-        name->setText(m_dir.filePath(roll < 60 ? "a.brk" : roll < 90 ? "b.brk" : "c"));
-        QTest::keyClick(name, Qt::Key_Return);
-    }
-
-    /// What players do in a hurry: leave a place by "<< Назад", Escape or the close box and, in
-    /// the same breath, choose a menu item of the main window.
-    void leaveAndUseTheMenu(QWidget& place, ui::MainWindow& main, int roll) {
-        QAction* item = menuItem(main);
-        QPointer<QWidget> guard = &place;
-        auto* back = place.findChild<QPushButton*>(QStringLiteral("cmdBack"));
-        if (roll == 97 && back && back->isVisible()) QTest::mouseClick(back, Qt::LeftButton);
-        if (roll == 98) QTest::keyClick(&place, Qt::Key_Escape);
-        if (roll == 99) place.close();
-        if (item && (!guard || !guard->isVisible())) item->trigger();
-    }
-
     int m_steps;
     std::mt19937 m_pick;
     QTemporaryDir m_dir;
@@ -244,8 +231,7 @@ class MonkeyTest : public QObject {
   private slots:
     void playsEveryWindowWithoutBreakingTheGame() {
         ui::Application::installTranslations();
-        // The offscreen platform says on every window that it cannot raise or resize it: noise
-        // that would soon use up the test's count of messages and hide which seed runs.
+        // The offscreen platform's complaints on every window would use up the test's messages.
         static const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext& at, const QString& text) {
                 if (!text.startsWith("This plugin does not support")) previous(type, at, text);
