@@ -1,16 +1,11 @@
-// Endurance: a seeded "monkey" plays whatever window is on screen with clicks, pointer moves,
-// keys, texts and hours of game time, answers the real boxes and file dialogs at random, and
-// checks after every step that the game state makes sense. BRANKOR_MONKEY_SEED and _STEPS replay
-// a seed; BRANKOR_MONKEY_DESKTOP (a real X server) waits for the accessibility bridge too.
-#include <QtTest>
+// Endurance: a seeded "monkey" plays every window, the real boxes and file dialogs among them,
+// and checks the game after every step. BRANKOR_MONKEY_SEED and _STEPS replay a seed.
 #include <QtWidgets>
 #include <random>
 
 #include "computer/computerladders.h"
-#include "fakes/fakes.h"
 #include "life/flat.h"
 #include "life/shop.h"
-#include "ui/application.h"
 #include "uitestsupport.h"
 
 using namespace brankor;
@@ -46,33 +41,29 @@ class Monkey : public Random {
     Monkey(std::uint32_t seed, int steps) : m_steps(steps), m_pick(seed) {}
     void randomize() override {}
     double rnd() override { return std::uniform_real_distribution<double>(0, 1)(m_pick); }
-    /// Plays; afterwards `failure` says what went wrong, if anything, after `taken` steps.
     void run() {
         startApplication();
         QTimer::singleShot(0, &m_context, [this] { step(); });
         m_loop.exec();
-        m_app.reset();
     }
-    QString failure;
+    std::string failure;
     int taken = 0;
 
   private:
     int pick(qsizetype n) { return static_cast<int>(m_pick() % std::max<qsizetype>(n, 1)); }
     template <class T>
     T* pickOf(const QList<T*>& list) {
-        return list.isEmpty() ? nullptr : list[pick(list.size())];
+        return list.value(pick(list.size()));
     }
     QAction* menuItem(ui::MainWindow& main) {
         QList<QAction*> items = main.findChildren<QAction*>(QRegularExpression("."));
         items.removeIf([](QAction* a) { return !a->isEnabled() || a->menu() || a->isSeparator(); });
         return pickOf(items);
     }
-    bool over() const { return !failure.isEmpty() || taken >= m_steps || m_deadline.hasExpired(); }
-    void expect(bool holds, const std::string& what, const std::string& value) {
-        if (!holds && failure.isEmpty())
-            failure = QStringLiteral("step %1: %2 is \"%3\"")
-                          .arg(taken)
-                          .arg(QString::fromStdString(what), QString::fromStdString(value));
+    bool over() const { return !failure.empty() || taken >= m_steps || m_deadline.hasExpired(); }
+    void expect(bool holds, std::string_view what, const std::string& value) {
+        if (!holds && failure.empty())
+            failure = "step " + std::to_string(taken) + ": " + std::string(what) + " = " + value;
     }
 
     void startApplication() {
@@ -101,24 +92,21 @@ class Monkey : public Random {
         for (const auto& [field, ladder] : kLadders)
             expect(ladder().contains(s.*field), "a rung of a ladder", s.*field);
         for (const Component& part : components())
-            expect(part.models.contains(s.*part.field), std::string(part.button), s.*part.field);
+            expect(part.models.contains(s.*part.field), part.button, s.*part.field);
         for (const HomeLadder& home : homeLadders())
-            expect(rungFrom(home.offers, s.*home.field).has_value(), std::string(home.button),
-                   s.*home.field);
+            expect(rungFrom(home.offers, s.*home.field).has_value(), home.button, s.*home.field);
         expect(s.lblVichod == kNothingOwned || s.lblVichod == "Есть", "lblVichod", s.lblVichod);
         if (Place* arcade = m_app->navigator().find("frmAr")) {
             // The ball flies diagonally at 100 twips a tick; the paddle only shrinks, 2 a tick.
-            for (const char* velocity : {"T1", "T2"})
-                expect((*arcade)[velocity].text == "100" || (*arcade)[velocity].text == "-100",
-                       velocity, (*arcade)[velocity].text);
+            for (const std::string& velocity : {(*arcade)["T1"].text, (*arcade)["T2"].text})
+                expect(velocity == "100" || velocity == "-100", "the ball's velocity", velocity);
             const int width = (*arcade)["C1"].geometry ? (*arcade)["C1"].geometry->width : 0;
             expect(width >= 300 && width <= 1080 && width % 2 == 0, "the paddle width",
                    std::to_string(width));
         }
     }
 
-    /// One step, from a timer so that it also runs inside any window or box the last step opened;
-    /// the check comes first, so it also sees what the window timers did between steps.
+    /// Runs from a timer, so also inside a box the last step opened; checks what timers did too.
     void step() {
         check();
         if (m_quitAsked || over()) return windDown();
@@ -134,10 +122,8 @@ class Monkey : public Random {
         if (outermost && (!m_quitAsked || over())) return m_loop.quit();
         if (++m_windingDown > 500) qFatal("the windows would not close");
         QTimer::singleShot(0, &m_context, [this] { step(); });
-        if (qobject_cast<QMessageBox*>(modal)) {
-            modal->close();  // as its escape button: "No", or the only button
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            dialog->reject();
+        if (qobject_cast<QMessageBox*>(modal) || qobject_cast<QFileDialog*>(modal)) {
+            modal->close();  // as the escape button: "No", the only button or "Cancel"
         } else if (!outermost) {
             m_app->navigator().closeAllPlaces();
         } else {
@@ -156,12 +142,26 @@ class Monkey : public Random {
         const int roll = pick(100);
         auto* box = qobject_cast<QMessageBox*>(on);
         ui::MainWindow* main = m_app->navigator().mainWindow();
-        if (auto* dialog = qobject_cast<QFileDialog*>(on)) return answerFileDialog(*dialog, roll);
-        if (qobject_cast<ui::PlaceDialog*>(on) && main && roll >= 97)
-            return leaveAndUseTheMenu(*on, *main, roll);
+        if (auto* dialog = qobject_cast<QFileDialog*>(on)) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!name || roll < 30) return QTest::keyClick(dialog, Qt::Key_Escape);
+            name->setFocus();
+            name->setText(m_dir.filePath(roll < 60 ? "a.brk" : roll < 90 ? "b.brk" : "c"));
+            return QTest::keyClick(name, Qt::Key_Return);
+        }
+        if (qobject_cast<ui::PlaceDialog*>(on) && main && roll >= 97) {
+            // In a hurry: leave a place by "<< Назад", Escape or the close box and, in the same
+            // breath, choose a menu item of the main window.
+            QAction* item = menuItem(*main);
+            QPointer<QWidget> place = on;
+            auto* back = on->findChild<QPushButton*>(QStringLiteral("cmdBack"));
+            if (roll == 97 && back && back->isVisible()) QTest::mouseClick(back, Qt::LeftButton);
+            if (roll == 98) QTest::keyClick(on, Qt::Key_Escape);
+            if (roll == 99) on->close();
+            return item && (!place || !place->isVisible()) ? item->trigger() : void();
+        }
         if (on->windowType() == Qt::Popup || (box && roll < 92)) {
-            QAbstractButton* button = box && roll < 80 ? pickOf(box->buttons()) : nullptr;
-            if (button) return QTest::mouseClick(button, Qt::LeftButton);
+            if (box && roll < 80) return QTest::mouseClick(pickOf(box->buttons()), Qt::LeftButton);
             QTest::keyClick(on, box && roll % 2 ? Qt::Key_Return : Qt::Key_Escape);
         } else if (roll < 60) {  // a click on a button or anywhere, or the pointer over anything
             QWidgetList widgets = on->findChildren<QWidget*>();
@@ -212,29 +212,6 @@ class Monkey : public Random {
         s.lblVichod = "Есть";
     }
 
-    void answerFileDialog(QFileDialog& dialog, int roll) {
-        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (!name || roll < 30) return QTest::keyClick(&dialog, Qt::Key_Escape);
-        name->setFocus();
-        name->setText(m_dir.filePath(roll < 60 ? "a.brk" : roll < 90 ? "b.brk" : "c"));
-        QTest::keyClick(name, Qt::Key_Return);
-    }
-
-    /// What players do in a hurry: leave a place by "<< Назад", Escape or the close box and, in
-    /// the same breath, choose a menu item of the main window.
-    void leaveAndUseTheMenu(QWidget& place, ui::MainWindow& main, int roll) {
-        QAction* item = menuItem(main);
-        QPointer<QWidget> guard = &place;
-        auto* back = place.findChild<QPushButton*>(QStringLiteral("cmdBack"));
-        if (roll == 97 && back && back->isVisible() && back->isEnabled())
-            QTest::mouseClick(back, Qt::LeftButton);
-        else if (roll == 98)
-            QTest::keyClick(&place, Qt::Key_Escape);
-        else
-            place.close();
-        if (item && (!guard || !guard->isVisible())) item->trigger();
-    }
-
     int m_steps;
     std::mt19937 m_pick;
     QTemporaryDir m_dir;
@@ -247,21 +224,17 @@ class Monkey : public Random {
     bool m_quitAsked = false;
 };
 
-QtMessageHandler g_log = nullptr;
-
 }  // namespace
 
 class MonkeyTest : public QObject {
     Q_OBJECT
   private slots:
     void playsEveryWindowWithoutBreakingTheGame() {
-        QApplication::setQuitOnLastWindowClosed(false);
         ui::Application::installTranslations();
-        ui::Application::applyStyle();
-        // The offscreen platform says on every window that it cannot raise or resize it: noise.
-        g_log = qInstallMessageHandler(
+        // The offscreen platform's complaints on every window would use up the test's messages.
+        static const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext& at, const QString& text) {
-                if (!text.startsWith("This plugin does not support")) g_log(type, at, text);
+                if (!text.startsWith("This plugin does not support")) previous(type, at, text);
             });
         if (qEnvironmentVariableIsSet("BRANKOR_MONKEY_DESKTOP"))
             QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
@@ -271,10 +244,10 @@ class MonkeyTest : public QObject {
             qInfo("monkey: seed %d", seed);  // named before it runs, in case it crashes
             Monkey monkey(static_cast<std::uint32_t>(seed), steps ? steps : 12000);
             monkey.run();
-            QVERIFY2(monkey.failure.isEmpty(), qPrintable(monkey.failure));
+            QVERIFY2(monkey.failure.empty(), monkey.failure.c_str());
         }
     }
 };
 
-QTEST_MAIN(MonkeyTest)
+BRANKOR_WINDOW_TEST(MonkeyTest)
 #include "monkey_test.moc"
