@@ -72,16 +72,10 @@ std::optional<CardNeed> cardNeed(const Component& component, std::string_view mo
 
 }  // namespace
 
-FrmComputer::FrmComputer(Game& g) : Place(g, "frmComputer", "Компьютер"), m_panel(g, *this, {}) {
+FrmComputer::FrmComputer(Game& g) : ComputerShop(g, "frmComputer", "Компьютер") {
     for (const auto& [button, caption] : kButtons) {
         declare(std::string(button), {.text = std::string(caption)});
     }
-    declare("cmdBack", {.text = "<< Назад"});
-    declare("lblWhat", {.text = std::string(kNoOffer)});
-    declare("lblM", {.text = "0"});
-    declare("txtSpec");
-    declare("Label2", {.text = "Кратко:"});
-    declare("lblZen", {.text = "Цена:"});
 }
 
 void FrmComputer::onLoad() {

@@ -4,12 +4,11 @@
 #include <string>
 
 #include "computerladders.h"
-#include "core/offerpanel.h"
-#include "core/place.h"
+#include "computershop.h"
 
 namespace brankor {
 
-class FrmComputer : public Place {
+class FrmComputer : public ComputerShop {
   public:
     explicit FrmComputer(Game& game);
     void onLoad() override;
@@ -22,8 +21,6 @@ class FrmComputer : public Place {
     void buyComponent(const Component& component);
     /// Sound and video cards: no money test, but the processor must be good enough.
     void buyCard(const Component& component);
-
-    OfferPanel m_panel;
 };
 
 }  // namespace brankor

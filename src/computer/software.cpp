@@ -44,7 +44,7 @@ const Program* programOf(const std::string& button) {
 
 }  // namespace
 
-FrmPrograms::FrmPrograms(Game& g) : Place(g, "frmPrograms", "Программы"), m_panel(g, *this, {}) {
+FrmPrograms::FrmPrograms(Game& g) : ComputerShop(g, "frmPrograms", "Программы") {
     for (const auto& [frame, caption] : kFrames) {
         declare(std::string(frame), {.text = std::string(caption)});
     }
@@ -52,12 +52,6 @@ FrmPrograms::FrmPrograms(Game& g) : Place(g, "frmPrograms", "Программы"
         declare(std::string(program.button), {.text = std::string(program.caption)});
     }
     declare(std::string(kCheckButton), {.text = "Проверить на вирусы"});
-    declare("cmdBack", {.text = "<< Назад"});
-    declare("lblWhat", {.text = std::string(kNoOffer)});
-    declare("lblM", {.text = "0"});
-    declare("txtSpec");
-    declare("Label2", {.text = "Кратко:"});
-    declare("lblZen", {.text = "Цена:"});
 }
 
 void FrmPrograms::onLoad() {

@@ -6,9 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "computershop.h"
 #include "core/gamestate.h"
-#include "core/offerpanel.h"
-#include "core/place.h"
 #include "core/requirement.h"
 
 namespace brankor {
@@ -40,7 +39,7 @@ bool fits(const GameState& state, const Program& program);
 /// What the offer panel describes while the program's button is hovered.
 std::string description(const Program& program);
 
-class FrmPrograms : public Place {
+class FrmPrograms : public ComputerShop {
   public:
     explicit FrmPrograms(Game& game);
     void onLoad() override;
@@ -50,8 +49,6 @@ class FrmPrograms : public Place {
   private:
     void install(const Program& program);
     void checkForViruses();
-
-    OfferPanel m_panel;
 };
 
 }  // namespace brankor
