@@ -40,17 +40,28 @@ std::string quoted(const std::string& text) {
                 out += "\\\\";
                 break;
             default:
-                out += c;
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    const char* hex = "0123456789abcdef";
+                    out += std::string("\\x") + hex[c >> 4] + hex[c & 15];
+                } else {
+                    out += c;
+                }
         }
     }
     return out + "\"";
 }
 
-std::string describe(const std::string& name, const Control& c) {
-    std::string line = "  " + name + " " + quoted(c.text);
+/// A control's state; `before` is what was last written of it, if anything. A long text that has
+/// not changed is not repeated, and a control that comes back on or into view says so.
+std::string describe(const std::string& name, const Control& c, const Control* before = nullptr) {
+    const bool sameText = before && before->text == c.text && c.text.size() > 40;
+    std::string line = "  " + name + " " + (sameText ? "(same text)" : quoted(c.text));
     if (!c.enabled) line += " disabled";
+    if (before && c.enabled && !before->enabled) line += " enabled";
     if (!c.visible) line += " hidden";
+    if (before && c.visible && !before->visible) line += " shown";
     if (!c.picture.empty()) line += " picture=" + c.picture;
+    if (before && c.picture.empty() && !before->picture.empty()) line += " no picture";
     if (c.geometry) {
         const Twips& g = *c.geometry;
         line += " at " + std::to_string(g.left) + "," + std::to_string(g.top) + " size " +
@@ -146,6 +157,7 @@ Place& Script::place() {
 
 Script& Script::loaded(Place& loaded) {
     m_place = &loaded;
+    m_watched.clear();
     m_out << (m_out.tellp() > 0 ? "\n" : "") << "== " << loaded.name() << " "
           << quoted(loaded.caption()) << "\n";
     m_seen->controls.clear();
@@ -160,6 +172,7 @@ Script& Script::watch(const std::string& window) {
     Place* found = windows.find(window);
     if (!found) throw std::logic_error(window + " is not loaded");
     m_place = found;
+    m_watched = window;
     m_out << (m_out.tellp() > 0 ? "\n" : "") << "== " << window << " (as loaded) "
           << quoted(found->caption()) << "\n";
     m_seen->controls.clear();
@@ -175,11 +188,21 @@ void Script::begin(const std::string& what) {
 
 void Script::report() {
     Seen& seen = *m_seen;
+    // A window the fake windows held may have been unloaded by the step (a death closes them all).
+    if (!m_watched.empty() && windows.find(m_watched) != m_place) {
+        m_out << "  (" << m_watched << " is unloaded)\n";
+        m_place = nullptr;
+        m_watched.clear();
+        seen.controls.clear();
+        seen.timers.clear();
+    }
     if (m_place) {
         for (const auto& [name, control] : m_place->controls()) {
             const auto old = seen.controls.find(name);
-            if (old == seen.controls.end() || !(old->second == control))
+            if (old == seen.controls.end())
                 m_out << describe(name, control) << "\n";
+            else if (!(old->second == control))
+                m_out << describe(name, control, &old->second) << "\n";
         }
         for (const auto& [name, timer] : m_place->timers()) {
             const auto old = seen.timers.find(name);
@@ -304,7 +327,13 @@ Script& Script::tick(const std::string& timer, int times) {
 
 Script& Script::close() {
     return step("close box", [&] {
-        if (!place().onQueryClose()) m_out << "  (the window stays open)\n";
+        if (!place().onQueryClose()) {
+            m_out << "  (the window stays open)\n";
+        } else if (!m_watched.empty()) {
+            // The platform unloads the window; that is no call of the rules, so it is not logged.
+            windows.close(m_watched);
+            windows.log.pop_back();
+        }
     });
 }
 
@@ -373,6 +402,21 @@ Script& Script::at(Date date, TimeOfDay time) {
 
 Script& Script::note(const std::string& text) {
     m_out << (m_out.tellp() > 0 ? "\n" : "") << "# " << text << "\n";
+    return *this;
+}
+
+Script& Script::write(const std::string& line) {
+    m_out << line << "\n";
+    return *this;
+}
+
+Script& Script::panel(const std::string& heading) {
+    m_out << (m_out.tellp() > 0 ? "\n" : "") << "== " << heading << "\n";
+    for (const Field& f : fields())
+        m_out << "  state " << f.name << " " << quoted(state().*(f.member)) << "\n";
+    for (const auto& [name, value] : variables(state()))
+        m_out << "  state " << name << " " << value << "\n";
+    m_seen->state = state();
     return *this;
 }
 
@@ -455,8 +499,14 @@ int main(int argc, char** argv) {
             return 2;
         }
         Script script;
-        found->second(script);
-        const std::string actual = script.text();
+        std::string actual;
+        try {
+            found->second(script);
+            actual = script.text();
+        } catch (const std::exception& e) {
+            std::cout << window << ": the script stopped: " << e.what() << "\n";
+            return 2;
+        }
         const std::string path = std::string(BRANKOR_TRANSCRIPTS_DIR) + "/" + window + ".txt";
         if (rewrite) {
             std::ofstream(path, std::ios::binary) << actual;

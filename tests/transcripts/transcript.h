@@ -81,6 +81,10 @@ class Script : public testing::TestGame {
     Script& at(Date date, TimeOfDay time);                ///< today's date and time
     /// A heading that splits the transcript into parts.
     Script& note(const std::string& text);
+    /// Writes a line of its own (e.g. a control the rules keep outside a window class).
+    Script& write(const std::string& line);
+    /// Writes every status-panel field and shared variable under the heading `== heading`.
+    Script& panel(const std::string& heading);
 
     /// The transcript so far.
     std::string text() const;
@@ -93,6 +97,7 @@ class Script : public testing::TestGame {
     std::unique_ptr<Seen> m_seen;
     std::unique_ptr<Place> m_owned;
     Place* m_place = nullptr;
+    std::string m_watched;  ///< the name of the window the fake windows hold for us, if any
     std::ostringstream m_out;
 };
 
