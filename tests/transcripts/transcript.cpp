@@ -330,11 +330,19 @@ Script& Script::close() {
         if (!place().onQueryClose()) {
             m_out << "  (the window stays open)\n";
         } else if (!m_watched.empty()) {
-            // The platform unloads the window; that is no call of the rules, so it is not logged.
-            windows.close(m_watched);
-            windows.log.pop_back();
+            unload(m_watched);
         }
     });
+}
+
+void Script::unload(const std::string& window) {
+    // The platform unloads the window; that is no call of the rules, so it is not logged.
+    windows.close(window);
+    windows.log.pop_back();
+}
+
+Script& Script::leave(const std::string& window) {
+    return step("leave " + window, [&] { unload(window); });
 }
 
 Script& Script::set(const std::string& field, const std::string& value) {

@@ -70,6 +70,8 @@ class Script : public testing::TestGame {
     /// CarIndex, VinchesterIndex, HasRod, HasTackle, BaitPacks, FishTotal, SkipExitConfirm),
     /// as the clock or another window would while this one is open.
     Script& set(const std::string& field, const std::string& value);
+    /// The player closes `window`, which the fake windows hold (a place a picture button opened).
+    Script& leave(const std::string& window);
     /// Anything else the player or the game does, e.g. a menu command of the main window.
     Script& step(const std::string& what, const std::function<void()>& action);
 
@@ -93,6 +95,7 @@ class Script : public testing::TestGame {
     Script& loaded(Place& place);
     void begin(const std::string& what);
     void report();
+    void unload(const std::string& window);
     struct Seen;
     std::unique_ptr<Seen> m_seen;
     std::unique_ptr<Place> m_owned;
