@@ -16,6 +16,7 @@ TRANSCRIPT(frmBank) {
 
     s.note("Deposits: the whole money must cover the amount");
     s.change("txtPut", "171").click("cmdPut");
+    s.change("txtPut", "99999999999999999999").click("cmdPut");
     for (const char* amount : {"0", "19", "1", "19", "1"})
         s.change("txtPut", amount).click("cmdPut");
     s.set("lblMoney", "2.5").change("txtPut", "2.9").click("cmdPut");

@@ -101,7 +101,8 @@ TRANSCRIPT(frmMain) {
     clock(22);
     clock(1);
     clock(1);
-    for (const char* balance : {"20", "399", "32766", "32767", "-21"})
+    s.set("lblMoney", "-45");  // the salary is paid into a debt too
+    for (const char* balance : {"20", "399", "32766", "32767", "-19", "-21", "-32768"})
         s.set("BankBalance", balance), clock(24);
     s.set("lblDay", "30").set("lblMonth", "12"), clock(24);
     s.set("lblDay", "31"), clock(1);
@@ -130,6 +131,12 @@ TRANSCRIPT(frmMain) {
         life();
     }
 
+    s.note("Three promotions on one tick: status, then English, then education");
+    s.set("lblStatus", "Новичок").set("lblEnglish", "2 уровень").set("lblEduncation", "Среднее");
+    s.set("lblCom", "21").set("lblEng", "21").set("lblObras", "21");
+    s.set("lblSCost", "6").set("lblECost", "8").set("lblCCost", "8"), life();
+    s.set("lblSCost", "0").set("lblECost", "0").set("lblCCost", "0");
+
     s.note("The virus counter runs only with a complete computer");
     for (const char* part : {"lblComp", "lblMonitor", "lblVinchester", "lblRAM"}) s.set(part, "1");
     life();
@@ -149,6 +156,6 @@ TRANSCRIPT(frmMain) {
     s.set("SkipExitConfirm", "0");
     s.yes().step("menu Новая игра", [&] { menuNewGame(game); });
 
-    s.note("Death while the bank is open");
-    s.set("lblHungry", "-29"), life();
+    s.note("Death while the bank is open; when both kill at once, hunger is named");
+    s.set("lblHungry", "-29").set("lblHappyness", "-39"), life();
 }

@@ -1,4 +1,4 @@
-// The study window: each course refused at 0 $ and taken at 1 $, left again (also with no money),
+// The study window: each course refused at 0 $ and taken at 0.5 $, left again (also with no money),
 // taken once more; the captions a visit starts with for enrolled and for completed courses.
 #include "life/study.h"
 #include "transcript.h"
@@ -11,7 +11,7 @@ TRANSCRIPT(frmStudy) {
     for (const char* button : {"cmdSchool", "cmdEnglish", "cmdComp"}) {
         s.note(std::string("The course of ") + button);
         s.set("lblMoney", "0").buy(button);
-        s.set("lblMoney", "1").click(button);
+        s.set("lblMoney", "0.5").click(button);
         s.set("lblMoney", "0").click(button);
         s.set("lblMoney", "-5").click(button);
         s.set("lblMoney", "170").click(button);
@@ -20,7 +20,7 @@ TRANSCRIPT(frmStudy) {
     s.note("A visit while enrolled in all three");
     s.open<FrmStudy>();
     s.note("A visit with English completed; the fee field does not matter once a course is done");
-    s.set("lblEng", "OK").set("lblECost", "0").set("lblSCost", "0");
+    s.set("lblEng", "OK").set("lblSCost", "0");
     s.open<FrmStudy>();
     s.buy("cmdEnglish");
     s.note("Every course completed");

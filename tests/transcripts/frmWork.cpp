@@ -1,6 +1,7 @@
 // The job market: a new player's verdicts and refusals; then, job by job upwards, every
-// requirement at its lowest accepted value and one rung short; hiring, a click acting on another
-// job's verdict, the loader's silent refusal, and the president's hire that ends the game.
+// requirement at its lowest accepted value, one rung short and on no ladder; hiring, a click acting
+// on another job's verdict, the loader's silent refusal, and the president's hire that ends the
+// game.
 #include <vector>
 
 #include "core/startwindows.h"
@@ -97,6 +98,7 @@ TRANSCRIPT(frmWork) {
     s.windows.registerPlace<FrmTheEnd>("frmTheEnd");
     s.open<FrmWork>();
     s.note("A new player qualifies only for the loader");
+    s.click("cmdWPresident");  // pressed from the keyboard before any hover: judged on its own
     s.hover("");
     for (const Job& job : kJobs) s.buy(job.button);
     s.click("cmdWGruschik");  // the verdict shown is the president's: the loader does nothing
@@ -105,24 +107,23 @@ TRANSCRIPT(frmWork) {
     s.click("cmdWTaxi");
     s.click("").hover("cmdWTaxi");
 
-    s.note("A value on no ladder passes every 'or better' and no 'exactly'");
-    s.set("lblEduncation", "").set("lblClothes", "").hover("cmdWTaxi");
-    s.set("lblPrinter", "").set("lblSkaner", "").hover("cmdWAdministrator");
-
     for (const Job& job : kJobs) {
         s.note(std::string("The requirements of ") + job.button + ", each at its limit");
         for (const Limit& limit : job.limits) s.set(limit.field, limit.passes);
         s.hover(job.button);
-        for (const Limit& limit : job.limits)
-            s.set(limit.field, limit.fails)
-                .hover(job.button)
-                .set(limit.field, limit.passes)
-                .hover(job.button);
+        for (const Limit& limit : job.limits) {
+            s.set(limit.field, limit.fails).hover(job.button);
+            // A text on no ladder passes an "or better" and fails an "exactly".
+            if (limit.field != std::string("CarIndex") && limit.field != std::string("FishTotal"))
+                s.set(limit.field, "").hover(job.button);
+            s.set(limit.field, limit.passes).hover(job.button);
+        }
         s.click(job.button);
     }
     s.watch("frmTheEnd").click("cmdOK");
 
-    s.note("Play goes on: the president may still become a loader");
+    s.note("Play goes on: the president qualifies for every job and may still become a loader");
     s.open<FrmWork>();
+    for (const Job& job : kJobs) s.hover(job.button);
     s.buy("cmdWGruschik").click("cmdBack");
 }

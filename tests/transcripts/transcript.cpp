@@ -136,6 +136,7 @@ struct Script::Seen {
     GameState state;
     std::size_t boxes = 0;
     std::size_t calls = 0;
+    int reseeds = 0;
     std::deque<Answer> answers;
 };
 
@@ -224,6 +225,8 @@ void Script::report() {
         if (!seen.answers.empty()) seen.answers.pop_front();
         m_out << " [Yes/No] -> " << (yes ? "Yes" : "No") << "\n";
     }
+    if (random.reseeds != seen.reseeds) m_out << "  (the random numbers reseeded)\n";
+    seen.reseeds = random.reseeds;
     for (; seen.calls < windows.log.size(); ++seen.calls)
         m_out << "  window " << windows.log[seen.calls] << "\n";
     for (const Field& f : fields())
