@@ -21,32 +21,17 @@ std::map<std::string, ScriptFunction>& scripts() {
 /// A text in quotes, with quotes, backslashes and control characters escaped, so that line
 /// breaks and trailing blanks are plain to see.
 std::string quoted(const std::string& text) {
+    static const std::map<char, std::string> escapes = {
+        {'\n', "\\n"}, {'\r', "\\r"}, {'\t', "\\t"}, {'"', "\\\""}, {'\\', "\\\\"}};
+    const char* hex = "0123456789abcdef";
     std::string out = "\"";
     for (const char c : text) {
-        switch (c) {
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    const char* hex = "0123456789abcdef";
-                    out += std::string("\\x") + hex[c >> 4] + hex[c & 15];
-                } else {
-                    out += c;
-                }
-        }
+        if (const auto e = escapes.find(c); e != escapes.end())
+            out += e->second;
+        else if (static_cast<unsigned char>(c) < 0x20)
+            out += std::string("\\x") + hex[c >> 4] + hex[c & 15];
+        else
+            out += c;
     }
     return out + "\"";
 }
@@ -76,19 +61,9 @@ std::string describe(const std::string& name, const Timer& t) {
 }
 
 const char* iconName(Icon icon) {
-    switch (icon) {
-        case Icon::None:
-            return "no icon";
-        case Icon::Exclamation:
-            return "exclamation";
-        case Icon::Question:
-            return "question";
-        case Icon::Information:
-            return "information";
-        case Icon::Error:
-            return "error";
-    }
-    return "?";
+    static const char* const names[] = {"no icon", "exclamation", "question", "information",
+                                        "error"};
+    return names[static_cast<int>(icon)];
 }
 
 std::string keyName(int code) {
