@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "computer/virus.h"
 #include "core/bank.h"
 #include "core/lifecycle.h"
 #include "core/mainwindow.h"
@@ -141,7 +142,10 @@ TRANSCRIPT(frmMain) {
     for (const char* part : {"lblComp", "lblMonitor", "lblVinchester", "lblRAM"}) s.set(part, "1");
     life();
     s.set("lblSystem", "Windows 95"), life();
-    s.set("lblVir", "8"), life(), life(), life();
+    s.windows.registerPlace<FrmVirus>("frmVirus");
+    s.set("lblVir", "8"), life(), life();
+    s.watch("frmVirus").leave("frmVirus").watch("frmBank");
+    life();
 
     s.note("The menus and the close box");
     s.no().step("menu Новая игра", [&] { menuNewGame(game); });
