@@ -1,43 +1,14 @@
-// The main window's confirmations, a new game's status panel and the start-up window's close box.
+// A new game's status panel: every field and variable written, whatever it held. The menus and
+// the start-up window's buttons are walked in tests/transcripts/frmMain.txt and frmFirst.txt.
 #include <gtest/gtest.h>
 
-#include "core/mainwindow.h"
 #include "core/newgame.h"
-#include "core/startwindows.h"
 #include "fakes/fakes.h"
 
 using namespace brankor;
 using namespace brankor::testing;
 
 using Log = std::vector<std::string>;
-
-// "No" changes nothing. A new game hides the old one behind the start-up window, whose close box
-// returns to it or, with no game behind, asks too. After a death the main close box asks nothing.
-TEST(MainMenu, NoChangesNothingYesHidesTheGameOrQuitsAndADeathAsksNothing) {
-    TestGame t;
-    const GameState before = t.state();
-    t.messages.answers = {Answer::No, Answer::No, Answer::No, Answer::Yes, Answer::No, Answer::Yes};
-    menuNewGame(t.game);
-    menuExit(t.game);
-    EXPECT_FALSE(queryCloseMain(t.game));
-    EXPECT_EQ(t.state(), before);
-    menuNewGame(t.game);
-    FrmFirst first(t.game);
-    EXPECT_TRUE(first.onQueryClose());
-    t.state().SkipExitConfirm = 1;
-    EXPECT_TRUE(queryCloseMain(t.game));
-    t.windows.close("frmMain");
-    EXPECT_FALSE(first.onQueryClose());
-    t.state().SkipExitConfirm = 0;
-    EXPECT_TRUE(queryCloseMain(t.game));
-    EXPECT_EQ(t.windows.log,
-              (Log{"hide frmMain", "close frmInternet", "close frmParty", "load frmFirst",
-                   "show frmFirst modeless", "show frmMain modeless", "close frmMain", "quit"}));
-    const Message again{"Подтвердите", "Вы действительно хотите начать новую игру", Icon::Question,
-                        Buttons::YesNo},
-        exit{"Подтвердите", "Вы действительно хотите выйти?", Icon::Question, Buttons::YesNo};
-    EXPECT_EQ(t.messages.shown, (Boxes{again, exit, exit, again, exit, exit}));
-}
 
 // Every field and variable is written, the date from today's; the hour and the caption stay.
 TEST(NewGame, WritesEveryFieldAndVariable) {
