@@ -64,12 +64,18 @@ TRANSCRIPT(frmAr) {
         paddleAt(s, left);
         s.mouseDown(button).tick(timer).tick(timer).mouseUp(button).tick(timer);
     }
+    s.note("Space on an arrow button that has the focus presses it once");
+    s.key("Command3", 32).key("Command2", 32);
 
     s.note("Keyboard mode locks the arrow buttons during a game; the keys still work");
     s.click("optKlaviatura").click("cmdNew").mouseDown("Command2").key("", 37);
     s.no().tick("Timer3", 30);
     s.note("Button mode: the keys work during a game too");
-    s.click("optKnopki").click("cmdNew").key("", 39).tick("Timer3", 10);
+    s.click("optKnopki").click("cmdNew").key("", 39);
+    s.note("Only a ball whose left edge is inside the paddle bounces: at 2700 on tick 27 it is at");
+    s.note("the paddle's very edge and falls on, at 2800 on tick 28 it bounces");
+    paddleAt(s, 2700);
+    s.tick("Timer3", 27).tick("Timer3");
     s.no().tick("Timer3", 300);
     s.close();
     s.watch("frmParty");

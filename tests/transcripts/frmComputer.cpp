@@ -41,6 +41,9 @@ TRANSCRIPT(frmComputer) {
     s.open<FrmComputer>();
     s.note("A visit below the tops; a click with nothing on offer only disables the button");
     s.set("lblRAM", "64Mb").set("VinchesterIndex", "8");
+    s.set("lblSoundKarta", "Mono 16КГЦ").set("lblVideoKarta", "4Mb");
     s.open<FrmComputer>();
-    s.hover("").click("cmdBuyRAM").hover("cmdBuyRAM").click("cmdBack");
+    s.hover("").click("cmdBuyRAM").hover("cmdBuyRAM");
+    s.note("A better processor than a card asks for will do");
+    s.buy("cmdBuySvukKarta").buy("cmdBuyVideoKarta").click("cmdBack");
 }
