@@ -58,7 +58,7 @@ class Place {
     virtual void onLoad() {}
     virtual void onClick(const std::string& control) { (void)control; }
     virtual void onMouseMove(const std::string& control) { (void)control; }
-    /// The left mouse button went down, or up, over a control (or the bare window).
+    /// A mouse button (any of them) went down, or up, over a control (or the bare window).
     virtual void onMouseDown(const std::string& control) { (void)control; }
     virtual void onMouseUp(const std::string& control) { (void)control; }
     /// A text box's text changed; its new text is already in the control.
@@ -67,7 +67,8 @@ class Place {
     /// does. Letters and digits come as their upper-case character codes, arrows as 37 (left) to
     /// 40 (down), Enter 13, Space 32.
     virtual void onKey(const std::string& control, int key) { (void)control, (void)key; }
-    /// A character typed into the text box `control` (8 for backspace), before the box takes it.
+    /// A character typed into the text box `control` (8 for backspace, 13 for Enter), before the
+    /// box takes it; keys that only move or edit (Tab, Delete, arrows, Home, End) never come here.
     /// Returning false drops the character.
     virtual bool onKeyPress(const std::string& control, char32_t character) {
         (void)control, (void)character;

@@ -76,11 +76,11 @@ void MainWindow::buildMenus() {
         QtSavedGameFiles disk;
         menuLoad(game, disk);
     });
-    // Enabled while there is a recovery save, looked at whenever the menu opens.
-    QAction* restore = addItem(file, QStringLiteral("&Восстановить игру"), "Restore", menuRestore);
-    const auto followFile = [this, restore] { restore->setEnabled(canRestore(m_game)); };
-    connect(file, &QMenu::aboutToShow, this, followFile);
-    followFile();
+    // Enabled while there is a recovery save: the panel's sync keeps it current, so assistive
+    // tools read the right state without opening the menu, and opening the menu looks again.
+    m_restore = addItem(file, QStringLiteral("&Восстановить игру"), "Restore", menuRestore);
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::followRecovery);
+    followRecovery();
     file->addSeparator();
     addItem(file, QStringLiteral("&Выход"), "Exit", menuExit);
 
@@ -145,8 +145,14 @@ void MainWindow::act(const std::function<void()>& rule) {
     m_navigator.refresh();
 }
 
+void MainWindow::followRecovery() {
+    const bool restorable = canRestore(m_game);
+    if (m_restore->isEnabled() != restorable) m_restore->setEnabled(restorable);
+}
+
 void MainWindow::syncPanel() {
     m_panel->sync(m_game.state);
+    followRecovery();
     const QString caption = QString::fromStdString(m_game.state.Caption);
     if (windowTitle() != caption) setWindowTitle(caption);
     const QString help = QString::fromStdString(m_game.state.lblSpHelp);
@@ -216,7 +222,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            button->click();
+            // Enter held down opens the place once, and its repeats do not reach the place.
+            if (!key->isAutoRepeat()) button->click();
             return true;
         case Qt::Key_Left:
         case Qt::Key_Up:

@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     QWidget* buildPlaceButtons();
     void armTimer();
+    /// "Восстановить игру" is enabled exactly while there is a recovery save.
+    void followRecovery();
     /// Runs a rule of the main window and shows its outcome.
     void act(const std::function<void()>& rule);
 
@@ -71,6 +73,7 @@ class MainWindow : public QMainWindow {
     Navigator& m_navigator;
     StatusPanel* m_panel = nullptr;
     QLabel* m_help = nullptr;
+    QAction* m_restore = nullptr;
     QList<QToolButton*> m_placeButtons;
     QElapsedTimer m_started;
     std::int64_t m_skew = 0;

@@ -1,11 +1,14 @@
 #include "placedialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "accessiblelabels.h"
 #include "art.h"
@@ -31,15 +34,53 @@ QString PlaceDialog::controlNameOf(QObject* object) const {
     return {};
 }
 
-QString PlaceDialog::enabledControlAt(QObject* watched) const {
-    // A part of a control (the viewport of a text box) counts as the control; a disabled control
-    // takes no pointer events, so the event belongs to what lies beneath it.
+namespace {
+
+/// Whether a widget of the form that no rule names still takes the pointer for itself, as a
+/// caption, a frame, a decorative picture or a scroll bar does. Layout containers and drawn
+/// lines do not: the pointer over them is over what lies beneath.
+bool takesPointer(const QWidget& widget) {
+    if (qobject_cast<const QLabel*>(&widget) || qobject_cast<const QGroupBox*>(&widget) ||
+        qobject_cast<const QAbstractButton*>(&widget) || qobject_cast<const QLineEdit*>(&widget) ||
+        qobject_cast<const QAbstractScrollArea*>(&widget) ||
+        qobject_cast<const QScrollBar*>(&widget))
+        return true;
+    const auto* frame = qobject_cast<const QFrame*>(&widget);
+    return frame && frame->frameShape() != QFrame::NoFrame &&
+           frame->frameShape() != QFrame::HLine && frame->frameShape() != QFrame::VLine;
+}
+
+/// The character a key types into a text box, as a key filter hears it: Backspace as 8, Enter as
+/// 13, printable characters as themselves; 0 for keys that move or edit without typing (Tab,
+/// Shift+Tab, Delete, arrows, Home, End, Escape, Ctrl shortcuts), whatever text they carry.
+char32_t typedCharacter(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        default:
+            break;
+    }
+    const char32_t typed = event.text().isEmpty() ? 0 : event.text().toUcs4().value(0);
+    return typed < 32 || typed == 127 ? 0 : typed;
+}
+
+}  // namespace
+
+std::optional<QString> PlaceDialog::enabledControlAt(QObject* watched) const {
+    // A part of a control (the viewport of a text box) counts as the control, but its scroll bar
+    // is the scroll bar's own; a disabled control takes no pointer events, so the event belongs
+    // to what lies beneath it.
     for (QObject* o = watched; o && o != this; o = o->parent()) {
-        if (!static_cast<QWidget*>(o)->isEnabled()) continue;
+        const auto* widget = static_cast<QWidget*>(o);
+        if (!widget->isEnabled()) continue;
         const QString name = controlNameOf(o);
         if (!name.isEmpty()) return name;
+        if (takesPointer(*widget)) return std::nullopt;
     }
-    return {};
+    return QString();
 }
 
 void PlaceDialog::wire() {
@@ -51,6 +92,11 @@ void PlaceDialog::wire() {
         const QString name = controlNameOf(child);
         if (name.isEmpty()) continue;
         const std::string control = name.toStdString();
+        // Every mouse button on a control reaches the rules; only a text box that the player
+        // types into keeps the platform's edit menu on its right button.
+        auto* editable = qobject_cast<QLineEdit*>(child);
+        if (!editable || editable->isReadOnly())
+            child->setContextMenuPolicy(Qt::PreventContextMenu);
         if (auto* button = qobject_cast<QAbstractButton*>(child)) {
             connect(button, &QAbstractButton::clicked, this,
                     [this, control] { dispatch([this, control] { m_place->onClick(control); }); });
@@ -131,6 +177,7 @@ bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease:
             if (mouseEvent(watched, event)) return true;
             break;
@@ -147,22 +194,24 @@ bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool PlaceDialog::mouseEvent(QObject* watched, QEvent* event) {
+    // How the pointer reaches the rules: any button going down over a control is a press (the
+    // second press of a quick pair comes as a double-click and counts like the first), its
+    // release is heard once, and a left press and release on one label or picture is a click.
     auto* mouse = static_cast<QMouseEvent*>(event);
     const auto* widget = static_cast<QWidget*>(watched);
     const QPoint at = mouse->position().toPoint();
     if (event->type() == QEvent::MouseButtonRelease) {
-        // The release travels from the control pressed up to the window; it is heard once. A
-        // press and release on one label or picture (buttons click themselves) is a click on it;
-        // on the bare window, a click on the window.
-        if (mouse->button() != Qt::LeftButton || !m_pressing) return false;
+        // The release travels from the control pressed up to the window; it is heard once.
+        if (!m_pressing || mouse->button() != m_pressedButton) return false;
         m_pressing = false;
         const std::string pressed = m_pressed.toStdString();
         dispatch([this, pressed] { m_place->onMouseUp(pressed); });
-        if (m_unload.unloading()) return false;
+        if (m_unload.unloading() || mouse->button() != Qt::LeftButton) return false;
+        // Buttons click themselves; on the bare window, a click on the window.
         const bool button =
             !m_pressed.isEmpty() && qobject_cast<QAbstractButton*>(findChild<QWidget*>(m_pressed));
         QWidget* under = childAt(mapFromGlobal(mouse->globalPosition().toPoint()));
-        const QString releasedOn = under ? enabledControlAt(under) : QString();
+        const std::optional<QString> releasedOn = under ? enabledControlAt(under) : QString();
         if (!button && releasedOn == m_pressed)
             dispatch([this, pressed] { m_place->onClick(pressed); });
         return false;
@@ -170,21 +219,24 @@ bool PlaceDialog::mouseEvent(QObject* watched, QEvent* event) {
     // A move or press that a button or label ignores travels on to its parents; only the widget
     // under the pointer reports it, or the bare window would undo what the control did at once.
     if (widget->childAt(at)) return false;
-    const QString name = enabledControlAt(watched);
-    const std::string control = name.toStdString();
+    // A caption, a frame or a scroll bar takes the pointer itself and tells the rules nothing.
+    const std::optional<QString> name = enabledControlAt(watched);
+    if (!name) return false;
+    const std::string control = name->toStdString();
     if (event->type() == QEvent::MouseMove) {
-        m_hovered = name;
+        m_hovered = *name;
         m_hoveredByFocus = false;
         dispatch([this, control] { m_place->onMouseMove(control); });
-    } else if (mouse->button() == Qt::LeftButton) {
-        // The player moved the focus elsewhere since the pointer came to rest here: the offer
-        // on show is that of the focused control, so the pointer's own comes back first.
-        if (m_hoveredByFocus && name != m_hovered) pointAt(name, false);
-        if (m_unload.unloading()) return false;
-        m_pressing = true;
-        m_pressed = QString::fromStdString(control);
-        dispatch([this, control] { m_place->onMouseDown(control); });
+        return false;
     }
+    // The player moved the focus elsewhere since the pointer came to rest here: the offer
+    // on show is that of the focused control, so the pointer's own comes back first.
+    if (m_hoveredByFocus && *name != m_hovered) pointAt(*name, false);
+    if (m_unload.unloading()) return false;
+    m_pressing = true;
+    m_pressedButton = mouse->button();
+    m_pressed = *name;
+    dispatch([this, control] { m_place->onMouseDown(control); });
     return false;
 }
 
@@ -193,14 +245,16 @@ bool PlaceDialog::keyEvent(QObject* watched, QKeyEvent* event) {
     QWidget* focus = focusWidget();
     if (watched != (focus ? focus : this)) return false;
     const std::string control = focus ? controlNameOf(focus).toStdString() : std::string();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // A held key repeats what it moves (the arcade's paddle) but presses nothing twice: Space or
+    // Enter held down on a fish or a button is one press.
+    if (event->isAutoRepeat() && (enter || event->key() == Qt::Key_Space)) return true;
     const int key = gameKeyCode(event->key());
     if (key != 0 && key != 27) dispatch([this, control, key] { m_place->onKey(control, key); });
     if (m_unload.unloading()) return true;
     if (auto* line = qobject_cast<QLineEdit*>(focus); line && !line->isReadOnly()) {
-        const char32_t typed = event->key() == Qt::Key_Backspace ? 8
-                               : event->text().isEmpty()         ? 0
-                                                                 : event->text().toUcs4().value(0);
-        if (typed != 0 && typed != 27) {
+        const char32_t typed = typedCharacter(*event);
+        if (typed != 0) {
             bool accepted = true;
             dispatch([&] { accepted = m_place->onKeyPress(control, typed); });
             if (!accepted || m_unload.unloading()) return true;
@@ -209,7 +263,6 @@ bool PlaceDialog::keyEvent(QObject* watched, QKeyEvent* event) {
     // Enter presses the focused button, as Space does; either acts on the focused button's offer
     // even when the pointer has shown another since.
     auto* button = qobject_cast<QAbstractButton*>(focus);
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!button || !button->isEnabled() || event->modifiers() != Qt::NoModifier ||
         !(enter || event->key() == Qt::Key_Space))
         return false;
@@ -230,7 +283,7 @@ void PlaceDialog::focusMoved(QObject* watched, Qt::FocusReason reason) {
                        reason == Qt::ShortcutFocusReason ||
                        (reason == Qt::OtherFocusReason && isActiveWindow());
     if (!moved) return;
-    const QString name = enabledControlAt(watched);
+    const QString name = enabledControlAt(watched).value_or(QString());
     if (!name.isEmpty()) pointAt(name, true);
 }
 

@@ -49,8 +49,9 @@ class PlaceDialog : public QDialog {
 
   private:
     void wire();
-    /// The named, enabled control at the deepest widget `watched`, or "" for the bare window.
-    QString enabledControlAt(QObject* watched) const;
+    /// The named, enabled control at the deepest widget `watched`, "" for the bare window, or
+    /// nothing when an unnamed caption, frame or scroll bar takes the pointer there.
+    std::optional<QString> enabledControlAt(QObject* watched) const;
     bool mouseEvent(QObject* watched, QEvent* event);
     bool keyEvent(QObject* watched, QKeyEvent* event);
     void focusMoved(QObject* watched, Qt::FocusReason reason);
@@ -72,6 +73,7 @@ class PlaceDialog : public QDialog {
     QString m_hovered;
     bool m_hoveredByFocus = false;
     QString m_pressed;
+    Qt::MouseButton m_pressedButton = Qt::NoButton;
     bool m_pressing = false;
     bool m_syncing = false;
     UnloadGuard m_unload{*this};
