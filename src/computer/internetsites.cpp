@@ -11,8 +11,10 @@ namespace {
 
 constexpr int kHourInterval = 1500;
 constexpr int kHourlyCharge = 5;
-/// The clock on the jokes site shows seconds, so it is refreshed once a second.
+/// The clock on the jokes site shows seconds, so it is refreshed once a second, a little after
+/// each second of the wall clock begins: then it never lags the wall clock.
 constexpr int kClockInterval = 1000;
+constexpr int kClockMargin = 5;
 
 constexpr const char* kInvitation =
     "Заходите и на наш сайт www.brankor.brk - там тоже много интересного!";
@@ -75,6 +77,7 @@ void FrmInterAnek::showTime() {
     const TimeOfDay now = game.clock().now();
     (*this)["lblhhmm"].text = twoDigits(now.hour) + ":" + twoDigits(now.minute) + ":";
     (*this)["lblSS"].text = twoDigits(now.second);
+    timer("Timer1").interval = kClockInterval - now.millisecond + kClockMargin;
 }
 
 void FrmInterAnek::onClick(const std::string& control) {

@@ -65,6 +65,7 @@ struct TimeOfDay {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int millisecond = 0;
 };
 
 class SystemClock {

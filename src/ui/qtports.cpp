@@ -60,7 +60,7 @@ Date QtSystemClock::today() const {
 
 TimeOfDay QtSystemClock::now() const {
     const QTime time = QTime::currentTime();
-    return {time.hour(), time.minute(), time.second()};
+    return {time.hour(), time.minute(), time.second(), time.msec()};
 }
 
 std::int64_t QtSystemClock::milliseconds() const {
