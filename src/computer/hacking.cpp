@@ -76,6 +76,7 @@ FrmHakerstvo::FrmHakerstvo(Game& g)
     for (const char* counter : {"lblNSad", "lblhh5", "lblhh9", "lblstsad"})
         declare(counter, {.text = "0", .visible = false});
     declare("Picture1", {.picture = "place_hacker"});
+    declare("Picture2", {.picture = "hacking_lock"});
 }
 
 void FrmHakerstvo::onLoad() {
