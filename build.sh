@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 packages=(cmake ninja-build g++ make ccache pkg-config
           qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth dbus at-spi2-core fonts-dejavu-core clang libclang-rt-14-dev clang-format git
+          xvfb xauth xdotool dbus at-spi2-core fonts-dejavu-core clang libclang-rt-14-dev clang-format git
           desktop-file-utils appstream dpkg-dev file)
 
 install_missing() {

@@ -172,7 +172,10 @@ class Monkey : public Random {
             QWidget* w = widgets.isEmpty() ? on : pickOf(widgets);
             const QPoint at(pick(w->width()), pick(w->height()));
             testing::pointAt(w, at);  // the pointer gets there before it clicks
+            if (roll < 38 && m_desktop && pick(3) == 0) return realClicks(w->mapToGlobal(at));
             if (roll < 38) QTest::mouseClick(w, Qt::LeftButton, {}, at);
+        } else if (roll < 68 && m_desktop && pick(4) == 0) {
+            holdKey();
         } else if (roll < 68) {
             QTest::keyClick(on->focusWidget() ? on->focusWidget() : on,
                             kKeys[pick(std::size(kKeys))]);
@@ -196,6 +199,23 @@ class Monkey : public Random {
         } else {
             pushTheState(pick(6));
         }
+    }
+
+    /// On a desktop, part of the input goes through the X server as hands make it: clicks in
+    /// quick runs (double-clicks among them), now and then with the right button.
+    void realClicks(const QPoint& at) {
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                           "--repeat", QString::number(1 + pick(3)), "--delay",
+                           QString::number(30 + pick(150)), pick(6) == 0 ? "3" : "1"});
+    }
+    /// A key held down long enough for the server to repeat it.
+    void holdKey() {
+        static const char* const keys[] = {"space", "Return", "Right", "Left", "Tab", "5", "a"};
+        const QString key = QString::fromLatin1(keys[pick(std::size(keys))]);
+        QProcess::execute(
+            QStringLiteral("xdotool"),
+            {"keydown", key, "sleep", QString::number(0.3 + pick(6) / 10.0), "keyup", key});
     }
 
     /// What a long game reaches: a counter near the top of its range, riches, a hacker (the
@@ -222,6 +242,7 @@ class Monkey : public Random {
     QDeadlineTimer m_deadline{25'000};  // per seed
     int m_windingDown = 0;
     bool m_quitAsked = false;
+    const bool m_desktop = qEnvironmentVariableIsSet("BRANKOR_MONKEY_DESKTOP");
 };
 
 }  // namespace

@@ -170,6 +170,8 @@ class StartupTest : public QObject {
         play(g, 10);
         QVERIFY(!restoreOffered(g));  // no midnight yet
         toMidnight(g);
+        // Current before the menu is opened, as assistive tools read it.
+        QVERIFY(g.main()->findChild<QAction*>(QStringLiteral("Restore"))->isEnabled());
         QVERIFY(restoreOffered(g));
         g.state().lblMoney = "5";
         g.state().lblClothes = "Модная";
