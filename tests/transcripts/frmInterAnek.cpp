@@ -17,9 +17,9 @@ TRANSCRIPT(frmInterAnek) {
     s.note("Every hour on the site costs 5 $, with no lower bound");
     s.tick("tmrcm").tick("tmrcm", 9);
     s.set("lblMoney", "3").tick("tmrcm");
-    s.note("The clock shows the computer's time");
-    s.at({2026, 5, 9}, {23, 59, 59}).tick("Timer1");
-    s.at({2026, 5, 10}, {0, 0, 0}).tick("Timer1");
+    s.note("The clock shows the computer's time and ticks again just after the next second begins");
+    s.at({2026, 5, 9}, {23, 59, 59, 300}).write("  (300 ms into that second)").tick("Timer1");
+    s.at({2026, 5, 10}, {0, 0, 0, 4}).write("  (4 ms into that second)").tick("Timer1");
     s.note("Leaving: the goodbye first, then the provider, connected");
     clickReading(s, "cmdGoOut", {"lblMoney"});
     s.watch("frmInternet");
