@@ -30,11 +30,12 @@ TRANSCRIPT(frmHobby) {
     s.set("lblMoney", "4.99").yes().click("cmdGoFishing");
     s.set("lblMoney", "5.5").yes().click("cmdGoFishing").leave("frmMadFish");
     s.open<FrmHobby>().set("lblMoney", "5").yes().click("cmdGoFishing").leave("frmMadFish");
-    s.note("By bus: 10 $ for the ticket; the refusal speaks of a taxi");
+    s.note("By bus: 10 $ for the ticket, cents and all; the refusal speaks of a taxi");
     s.set("CarIndex", "0").set("BaitPacks", "0");
     s.open<FrmHobby>().no().click("cmdGoFishing");
     s.set("lblMoney", "9.99").yes().click("cmdGoFishing");
-    s.set("lblMoney", "10").yes().click("cmdGoFishing");
+    s.set("lblMoney", "10").yes().click("cmdGoFishing").leave("frmMadFish");
+    s.open<FrmHobby>().set("lblMoney", "10.5").yes().click("cmdGoFishing");
     s.watch("frmMadFish");
     s.open<FrmHobby>().click("cmdBack");
 }
