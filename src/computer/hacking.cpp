@@ -118,6 +118,10 @@ void FrmHakerstvo::carryOut() {
     game.tell("", outcome.message, Icon::None);
     addNumber(state().lblMoney, outcome.money);
     addNumber(state().lblHappyness, outcome.mood);
+    game.remember(DiaryEventKind::Hacking,
+                  outcome.money > 0
+                      ? "Хакерство: задание выполнено, +" + writeNumber(outcome.money) + " $"
+                      : "Хакерство: засекли, штраф " + writeNumber(-outcome.money) + " $");
     (*this)["cmdMake"].visible = false;
     (*this)["txtSpec"].text = kStartText;
 }

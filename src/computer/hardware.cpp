@@ -133,12 +133,14 @@ void FrmComputer::buyDisk() {
     }
     setVinchester(s, static_cast<std::int16_t>(*next));
     addNumber(s.lblMoney, -price);
+    game.remember(DiaryEventKind::Bought, purchaseLine(&GameState::lblVinchester, s.lblVinchester));
 }
 
 void FrmComputer::buyComponent(const Component& component) {
     if (!m_panel.buy(std::string(component.button))) return;
     addNumber(state().lblHappyness, 1);
     state().*component.field = m_panel.item();
+    game.remember(DiaryEventKind::Bought, purchaseLine(component.field, m_panel.item()));
 }
 
 void FrmComputer::buyCard(const Component& component) {
@@ -153,6 +155,7 @@ void FrmComputer::buyCard(const Component& component) {
     m_panel.pay();
     addNumber(state().lblHappyness, 1);
     state().*component.field = m_panel.item();
+    game.remember(DiaryEventKind::Bought, purchaseLine(component.field, m_panel.item()));
 }
 
 }  // namespace brankor

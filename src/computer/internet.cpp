@@ -81,6 +81,7 @@ void FrmInternet::connect() {
     game.tell("Подключение произошло.", "Вы подключились к интернету за 5$ в час.", Icon::None);
     addNumber(state().lblMoney, -kConnectionFee);
     state().lblVichod = kConnected;
+    game.remember(DiaryEventKind::Connected, "Подключился к интернету");
     showConnected();
 }
 

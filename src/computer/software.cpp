@@ -99,6 +99,7 @@ void FrmPrograms::install(const Program& program) {
     m_panel.pay();
     // The panel, not the program clicked, says what is installed.
     s.*program.field = m_panel.item();
+    game.remember(DiaryEventKind::Bought, purchaseLine(program.field, m_panel.item()));
     if (program.field == &GameState::lblAntvirus) (*this)[std::string(kCheckButton)].enabled = true;
     game.tell("Установлен", std::string(program.installed), Icon::Information);
 }

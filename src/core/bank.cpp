@@ -92,6 +92,7 @@ void FrmBank::deposit() {
         s.lblMoney = writeNumber(static_cast<double>(money - amount));
         s.BankBalance = static_cast<std::int16_t>(s.BankBalance + amount);
         showBankBalance(*this, s.BankBalance);
+        game.remember(DiaryEventKind::Deposit, "В банк положено: " + std::to_string(amount) + " $");
     }
     clearAmount("txtPut", "cmdPut");
 }
@@ -106,6 +107,8 @@ void FrmBank::withdraw() {
         s.lblMoney = writeNumber(static_cast<double>(wholeNumber(s.lblMoney) + amount));
         s.BankBalance = static_cast<std::int16_t>(s.BankBalance - amount);
         showBankBalance(*this, s.BankBalance);
+        game.remember(DiaryEventKind::Withdrawal,
+                      "Из банка снято: " + std::to_string(amount) + " $");
     }
     clearAmount("txtTake", "cmdTake");
 }

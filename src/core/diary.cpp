@@ -1,5 +1,8 @@
 #include "diary.h"
 
+#include <array>
+#include <utility>
+
 #include "number.h"
 
 namespace brankor {
@@ -9,7 +12,36 @@ std::string twoDigits(const std::string& field) {
     return field.size() == 1 ? "0" + field : field;
 }
 
+/// What each bought thing is called in a line of the diary.
+const std::array<std::pair<std::string GameState::*, std::string_view>, 18> kThings = {{
+    {&GameState::lblClothes, "одежда"},
+    {&GameState::lblSMebel, "мебель"},
+    {&GameState::lblKitchen, "кухня"},
+    {&GameState::lblBath, "ванная"},
+    {&GameState::lblComp, "процессор"},
+    {&GameState::lblMonitor, "монитор"},
+    {&GameState::lblPrinter, "принтер"},
+    {&GameState::lblSkaner, "сканер"},
+    {&GameState::lblModem, "модем"},
+    {&GameState::lblVinchester, "винчестер"},
+    {&GameState::lblCDROM, "CD-Rom"},
+    {&GameState::lblRAM, "память"},
+    {&GameState::lblSoundKarta, "звуковая карта"},
+    {&GameState::lblVideoKarta, "видеокарта"},
+    {&GameState::lblSystem, "система"},
+    {&GameState::lblProgram, "язык программирования"},
+    {&GameState::lblGraph, "графический редактор"},
+    {&GameState::lblAntvirus, "антивирус"},
+}};
+
 }  // namespace
+
+std::string purchaseLine(std::string GameState::*field, std::string_view item) {
+    std::string line = "Куплено: ";
+    for (const auto& [thing, name] : kThings)
+        if (thing == field) line.append(name).append(" ");
+    return line + "«" + std::string(item) + "»";
+}
 
 std::string Diary::dateOf(const GameState& state) {
     return twoDigits(state.lblDay) + "/" + twoDigits(state.lblMonth) + "/" +

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 
 #include "gamestate.h"
 
@@ -22,7 +23,25 @@ struct DiaryPoint {
     bool operator==(const DiaryPoint&) const = default;
 };
 
-enum class DiaryEventKind { Hired, Promoted, CourseFinished, CarBought, FlatBought, Virus, Death };
+enum class DiaryEventKind {
+    Hired,
+    Promoted,
+    CourseFinished,
+    CarBought,
+    FlatBought,
+    Virus,
+    Death,
+    CourseJoined,
+    CourseLeft,
+    Bought,  ///< a rung of another ladder: clothes, bath, kitchen, furniture, computer, programs
+    Deposit,
+    Withdrawal,
+    Fishing,
+    Won,   ///< a casino win
+    Lost,  ///< a casino loss, or spins paid for
+    Hacking,
+    Connected,
+};
 
 struct DiaryEvent {
     std::string date;  ///< as in DiaryPoint
@@ -71,5 +90,9 @@ class Diary {
     std::size_t m_droppedDays = 0;
     std::size_t m_droppedEvents = 0;
 };
+
+/// "Куплено: ванная «Джакузи»": the diary's line for `item` bought onto the ladder that `field`
+/// holds, named as the player knows that thing.
+std::string purchaseLine(std::string GameState::*field, std::string_view item);
 
 }  // namespace brankor

@@ -156,6 +156,7 @@ void FrmMadFish::endFishing() {
     s.lblHappyness =
         std::to_string(wholeNumber((*this)["lblH"].text) + wholeNumber(s.lblHappyness));
     s.lblHungry = std::to_string(wholeNumber((*this)["lblSit"].text) + wholeNumber(s.lblHungry));
+    game.remember(DiaryEventKind::Fishing, "Рыбалка, поймано рыб: " + (*this)["lblCatch"].text);
     m_tripOver = true;
     Control& button = (*this)["cmdStart"];
     button.text = "Поехать домой";

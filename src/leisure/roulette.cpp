@@ -148,11 +148,13 @@ void FrmRuletka::settle() {
         const double prize = kWinFactor * stake;
         addNumber(s.lblMoney, prize);
         addNumber(s.lblHappyness, kWinMood);
+        game.remember(DiaryEventKind::Won, "Рулетка: выигрыш " + writeNumber(prize) + " $");
         game.tell("Ура-а-а-а-а!!!", "Вы выиграли! У вас поднялось настроение и вы выиграли " +
                                         casinoAmount(prize) + "$");
     } else {
         addNumber(s.lblMoney, -stake);
         addNumber(s.lblHappyness, kLossMood);
+        game.remember(DiaryEventKind::Lost, "Рулетка: проигрыш " + writeNumber(stake) + " $");
         game.tell("Ой Ой Ой", "Вы проиграли и потеряли " + casinoAmount(stake) + "$");
     }
     (*this)["cmdStop"].enabled = false;

@@ -92,6 +92,8 @@ void FrmRuletka2::buySpins() {
     setSpinsLeft(kPackSpins);
     addNumber(state().lblMoney, -kPackPrice);
     addNumber(state().lblHappyness, kPackMood);
+    game.remember(DiaryEventKind::Lost, "Рулетка 2: куплено " + writeNumber(kPackSpins) +
+                                            " вращений за " + writeNumber(kPackPrice) + " $");
     showMoney();
     (*this)["cmdBVrash"].enabled = false;
 }
@@ -118,6 +120,7 @@ void FrmRuletka2::setSpinsLeft(double spins) {
 void FrmRuletka2::sayHowMuchYouWon(int winAmount) {
     game.tell("You WON!", "Вы выиграли " + casinoAmount(winAmount) + " $");
     addNumber(state().lblMoney, winAmount);
+    game.remember(DiaryEventKind::Won, "Рулетка 2: выигрыш " + writeNumber(winAmount) + " $");
     showMoney();
 }
 

@@ -132,6 +132,8 @@ void FrmFlat::buy(const HomeLadder& ladder) {
     state().*ladder.field = m_panel.item();
     if (ladder.field == &GameState::lblRoom)
         game.remember(DiaryEventKind::FlatBought, "Куплена квартира, комнат: " + state().lblRoom);
+    else
+        game.remember(DiaryEventKind::Bought, purchaseLine(ladder.field, state().*ladder.field));
 }
 
 }  // namespace brankor

@@ -148,7 +148,11 @@ void FrmShop::buyMeal(int number) {
 }
 
 void FrmShop::buyClothes() {
-    if (m_panel.buy("cmdBuyClothes")) state().lblClothes = m_panel.item();
+    if (m_panel.buy("cmdBuyClothes")) {
+        state().lblClothes = m_panel.item();
+        game.remember(DiaryEventKind::Bought,
+                      purchaseLine(&GameState::lblClothes, state().lblClothes));
+    }
 }
 
 void FrmShop::buyCar() {

@@ -96,10 +96,16 @@ void FrmStudy::onClick(const std::string& control) {
         button.text = course->enrolledCaption;
         s.*course->enrolment = course->enrolledText;
         s.*course->fee = course->pricePerDay;
+        game.remember(DiaryEventKind::CourseJoined,
+                      std::string(course->enrolCaption)
+                          .replace(0, std::string_view("Ходить").size(), "Записался"));
     } else if (button.text == course->enrolledCaption) {
         s.*course->enrolment = kNotStudying;
         s.*course->fee = "0";
         button.text = course->enrolCaption;
+        game.remember(DiaryEventKind::CourseLeft,
+                      std::string(course->enrolledCaption)
+                          .replace(0, std::string_view("Закончить").size(), "Перестал"));
     }
 }
 
