@@ -17,6 +17,7 @@
 
 #include "core/ports.h"
 #include "ui/application.h"
+#include "ui/careerwindow.h"
 #include "ui/diarywindow.h"
 #include "ui/mainwindow.h"
 #include "ui/placeregistry.h"
@@ -162,6 +163,20 @@ int main(int argc, char* argv[]) {
     if (QWidget* diary = nav.mainWindow()->diary()) {
         ok &= save(*diary, dir, QStringLiteral("frmDiary"), findings);
         diary->close();
+    }
+
+    // The career guide of a player a few steps in: a job, some clothes, a course under way.
+    GameState& state = game.game().state;
+    state.lblMyWork = state.lblSWork = "Грузчик";
+    state.lblClothes = "Летняя";
+    state.lblEduncation = "Неполное среднее";
+    state.lblHungry = "-24";
+    nav.refresh();
+    ok &= save(*nav.mainWindow(), dir, QStringLiteral("frmMainHungry"), findings);
+    nav.mainWindow()->openCareer();
+    if (QWidget* career = nav.mainWindow()->career()) {
+        ok &= save(*career, dir, QStringLiteral("frmCareer"), findings);
+        career->close();
     }
 
     for (const auto& [name, kind] : ui::placeKinds()) {

@@ -107,19 +107,20 @@ bool lifeTick(Game& game) {
 
     const double hunger = readNumber(s.lblHungry);
     const double mood = readNumber(s.lblHappyness);
-    if (hunger < -30 || mood < -40) {
-        game.remember(DiaryEventKind::Death, hunger < -30 ? "Смерть от голода" : "Смерть от тоски");
-        game.tell("+СМЕРТЬ+", hunger < -30 ? "К сожалению вы умерли от голода."
-                                           : "К сожалению вы умерли от тоски.");
+    if (hunger < kHungerDeath || mood < kMoodDeath) {
+        const bool starved = hunger < kHungerDeath;
+        game.remember(DiaryEventKind::Death, starved ? "Смерть от голода" : "Смерть от тоски");
+        game.tell("+СМЕРТЬ+",
+                  starved ? "К сожалению вы умерли от голода." : "К сожалению вы умерли от тоски.");
         die(game);
         return false;
     }
-    if (hunger < -20) {
+    if (hunger < kHungerWarning) {
         game.tell("ОПАСНОСТЬ!!!",
                   "Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и поесть "
                   "вдоволь.   ВНИМАНИЕ: если ваше состояние сытости достигнет -30, тогда вас "
                   "постигнет лютая смерть!!!");
-    } else if (mood < -30) {
+    } else if (mood < kMoodWarning) {
         game.tell("ОПАСНОСТЬ!!!!!!!!!!!!!!!!!!!!",
                   "Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если ваше "
                   "настроение достигнет -40, тогда вас постигнет лютая смерть!!!");

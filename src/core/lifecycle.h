@@ -7,6 +7,13 @@ namespace brankor {
 inline constexpr int kClockInterval = 1500;
 inline constexpr int kLifeTickInterval = 18000;
 
+/// Satiety below kHungerWarning brings the life tick's warning, below kHungerDeath death; the
+/// same for mood.
+inline constexpr int kHungerWarning = -20;
+inline constexpr int kHungerDeath = -30;
+inline constexpr int kMoodWarning = -30;
+inline constexpr int kMoodDeath = -40;
+
 /// One tick of `tmrTime`: the hour, and at midnight interest, salary, the next day and the
 /// recovery save.
 void clockTick(Game& game);

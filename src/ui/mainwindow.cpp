@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "art.h"
+#include "careerwindow.h"
 #include "core/help.h"
 #include "core/lifecycle.h"
 #include "core/mainwindow.h"
@@ -89,6 +90,10 @@ void MainWindow::buildMenus() {
     addItem(help, QStringLiteral("П&одробная справка"), "BigHelp", menuBigHelp);
     addItem(help, QStringLiteral("Ко&роткая справка"), "SmallHelp", menuSmallHelp);
     help->addSeparator();
+    QAction* career = help->addAction(QStringLiteral("&Карьера"));
+    career->setObjectName(QStringLiteral("Career"));
+    career->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(career, &QAction::triggered, this, &MainWindow::openCareer);
     QAction* diary = help->addAction(QStringLiteral("&Дневник"));
     diary->setObjectName(QStringLiteral("Diary"));
     connect(diary, &QAction::triggered, this, &MainWindow::openDiary);
@@ -135,6 +140,17 @@ void MainWindow::openDiary() {
     m_diary->activateWindow();
 }
 
+void MainWindow::openCareer() {
+    if (!m_career) m_career = new CareerWindow(m_game, this);
+    m_career->show();
+    m_career->raise();
+    m_career->activateWindow();
+}
+
+CareerWindow* MainWindow::career() const {
+    return m_career;
+}
+
 DiaryWindow* MainWindow::diary() const {
     return m_diary;
 }
@@ -153,6 +169,7 @@ void MainWindow::followRecovery() {
 void MainWindow::syncPanel() {
     m_panel->sync(m_game.state);
     followRecovery();
+    if (m_career) m_career->refresh();
     const QString caption = QString::fromStdString(m_game.state.Caption);
     if (windowTitle() != caption) setWindowTitle(caption);
     const QString help = QString::fromStdString(m_game.state.lblSpHelp);
@@ -205,7 +222,8 @@ bool MainWindow::tryClose() {
     if (m_closed) return true;  // the player died while the question was open
     m_closed = true;
     stopTime();
-    if (m_diary) m_diary->close();  // the diary goes with its game
+    if (m_diary) m_diary->close();  // the diary and the career guide go with their game
+    if (m_career) m_career->close();
     hide();
     emit closed();
     return true;

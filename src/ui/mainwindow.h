@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace brankor::ui {
 
+class CareerWindow;
 class DiaryWindow;
 class Navigator;
 class StatusPanel;
@@ -48,6 +49,9 @@ class MainWindow : public QMainWindow {
     /// "Дневник": opens the diary window, or raises it when it is open already.
     void openDiary();
     DiaryWindow* diary() const;
+    /// "Карьера": opens the career guide, or raises it when it is open already.
+    void openCareer();
+    CareerWindow* career() const;
     std::int64_t lifeTicks() const { return m_life.ticks(); }
     /// The one timer that wakes the window for its next due tick.
     const QTimer& tickTimer() const { return m_timer; }
@@ -81,7 +85,8 @@ class MainWindow : public QMainWindow {
     Ticker m_life;
     QTimer m_timer;
     bool m_closed = false;
-    QPointer<DiaryWindow> m_diary;  ///< open while the player looks at it, deleted when closed
+    QPointer<CareerWindow> m_career;  ///< open while the player looks at it, deleted when closed
+    QPointer<DiaryWindow> m_diary;    ///< open while the player looks at it, deleted when closed
     UnloadGuard m_unload{*this};
 };
 

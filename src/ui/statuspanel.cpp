@@ -109,7 +109,11 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
         value->setObjectName(QString::fromUtf8(row.field));
         value->setProperty("role", "value");
         value->setTextFormat(Qt::PlainText);
-        if (row.fieldHover) value->setToolTip(QString::fromUtf8(row.fieldHover));
+        if (row.fieldHover) {
+            value->setToolTip(QString::fromUtf8(row.fieldHover));
+            value->setAccessibleDescription(value->toolTip());
+            m_hover.insert(value, value->toolTip());
+        }
         m_fields.insert(value->objectName(), value);
         return value;
     };
@@ -249,6 +253,22 @@ void StatusPanel::nameValue(QLabel& value) {
     if (value.accessibleName() != name) value.setAccessibleName(name);
 }
 
+void StatusPanel::showDanger(const char* field, const Danger& danger) {
+    QLabel* value = m_fields.value(QString::fromUtf8(field));
+    if (!value) return;
+    static const QString kStyles[] = {QString(), QStringLiteral("color: #9a5800;"),
+                                      QStringLiteral("color: #c62828;")};
+    const QString& style = kStyles[static_cast<int>(danger.level)];
+    if (value->styleSheet() != style) value->setStyleSheet(style);
+    QString hover = m_hover.value(value);
+    if (!danger.deathLine.empty())
+        hover += QLatin1Char('\n') + QString::fromStdString(danger.deathLine);
+    if (value->toolTip() != hover) {
+        value->setToolTip(hover);
+        value->setAccessibleDescription(hover);
+    }
+}
+
 void StatusPanel::sync(const GameState& state) {
     if (m_shown.empty()) {
         for (const Field& field : fields()) {
@@ -266,6 +286,8 @@ void StatusPanel::sync(const GameState& state) {
         shown.label->setText(QString::fromStdString(text));
         nameValue(*shown.label);
     }
+    showDanger("lblHungry", hungerDanger(state));
+    showDanger("lblHappyness", moodDanger(state));
     for (auto it = m_hideable.begin(); it != m_hideable.end(); ++it) {
         const bool hidden = state.hiddenControls.count(it.key().toStdString()) != 0;
         if (it.value()->isHidden() != hidden) it.value()->setHidden(hidden);

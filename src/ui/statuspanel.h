@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/danger.h"
 #include "core/gamestate.h"
 
 namespace brankor::ui {
@@ -28,12 +29,17 @@ class StatusPanel : public QWidget {
     };
     /// Names a value label for a screen reader: its caption, then its text.
     void nameValue(QLabel& value);
+    /// Colours satiety or mood by how close death is, and adds how far it is to the hover text
+    /// (which a screen reader hears as the value's description).
+    void showDanger(const char* field, const Danger& danger);
 
     QHash<QString, QLabel*> m_fields;
     std::vector<Shown> m_shown;
     QHash<QString, QWidget*> m_hideable;
     /// What a screen reader says before each value: its caption, or the frame it stands alone in.
     QHash<QLabel*, QString> m_spokenCaption;
+    /// The hover text each value has of its own, before any danger line.
+    QHash<QLabel*, QString> m_hover;
 };
 
 }  // namespace brankor::ui

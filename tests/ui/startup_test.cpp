@@ -1,6 +1,10 @@
 // The start-up window, the main window and its menus: a new game, saved games through the file
 // dialogs, the recovery save and "&Восстановить игру", also after a game killed outright (a child
 // process: this program run with "--play-a-day"). The diary window: chart, table, events, picture.
+#include <QCategoryAxis>
+#include <QChartView>
+#include <QGraphicsSimpleTextItem>
+#include <QLegendMarker>
 #include <QLineSeries>
 
 #include "core/lifecycle.h"
@@ -80,6 +84,33 @@ QAbstractItemModel* table(QWidget* diary) {
 
 QString cell(QWidget* diary, int row, int column) {
     return table(diary)->index(row, column).data().toString();
+}
+
+/// How many pixels of the chart's plot area show `colour`, give or take a shade.
+int pixelsOf(ui::DiaryWindow* diary, const QColor& colour) {
+    auto* view = diary->findChild<QChartView*>(QStringLiteral("chtLife"));
+    const QImage image = view->viewport()->grab().toImage();
+    const QRect plot = view->mapFromScene(diary->chart()->plotArea()).boundingRect();
+    const qreal ratio = image.devicePixelRatio();
+    int count = 0;
+    for (int y = int(plot.top() * ratio); y < int(plot.bottom() * ratio); ++y) {
+        for (int x = int(plot.left() * ratio); x < int(plot.right() * ratio); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <
+                30)
+                ++count;
+        }
+    }
+    return count;
+}
+
+/// The tooltip shown while the pointer is over `line` at `x` (days from the history's start).
+QString tipAt(QLineSeries* line, double x) {
+    emit line->hovered({x, 0}, true);
+    const QString tip = QToolTip::text();
+    emit line->hovered({x, 0}, false);
+    return tip;
 }
 
 void clickSavePicture(QWidget* diary) {
@@ -227,6 +258,46 @@ class StartupTest : public QObject {
                  "4400|" + QString::fromUtf8(report.mid(13).trimmed()));  // with the salary
     }
 
+    // The career guide follows a purchase made while it is open; the status panel shows hunger
+    // amber below 0 and red where the warning comes, with the way to death in its hover text.
+    void theCareerGuideAndTheDangerColoursFollowTheGame() {
+        UiGame g;
+        g.startGame();
+        trigger(g, "Career");
+        QTreeWidget* tree = g.main()->findChild<QTreeWidget*>(QStringLiteral("treCareer"));
+        QVERIFY(tree && tree->isVisible());
+        QCOMPARE(tree->topLevelItemCount(), 9);
+        QTreeWidgetItem* clothes = tree->topLevelItem(1)->child(1);
+        const auto cell = [clothes] {
+            return clothes->text(0) + "|" + clothes->text(1) + "|" + clothes->text(2) + "|" +
+                   clothes->text(3) + "|" + clothes->data(0, Qt::AccessibleTextRole).toString();
+        };
+        QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("Таксист — следующая цель"));
+        QCOMPARE(cell(), QStringLiteral("Одежда|Спорт.костюм или лучше|Дряхлая|✘ нет|Одежда: "
+                                        "требуется Спорт.костюм или лучше / у вас Дряхлая, "
+                                        "не выполнено"));
+        g.state().lblClothes = "Спорт.костюм";
+        g.nav().refresh();
+        QVERIFY(cell().contains("|Спорт.костюм|✔ да|"));
+
+        auto* hungry = g.widget<QLabel>("frmMain", "lblHungry");
+        QStringList seen;
+        for (const char* value : {"0", "-1", "-20", "-21"}) {
+            g.state().lblHungry = value;
+            g.nav().refresh();
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(hungry);
+            seen << hungry->text() + " " + hungry->styleSheet() + " " +
+                        reader->text(QAccessible::Description);
+        }
+        QCOMPARE(seen, (QStringList{
+                           "0  Чем больше это число, тем лучше.",
+                           "-1 color: #9a5800; Чем больше это число, тем лучше.",
+                           "-20 color: #9a5800; Чем больше это число, тем лучше.",
+                           "-21 color: #c62828; Чем больше это число, тем лучше.\nдо смерти от "
+                           "голода: 9",
+                       }));
+    }
+
     void theMenuOpensOneDiaryThatFollowsTheGameHourByHour() {
         UiGame g;
         g.startGame();
@@ -296,6 +367,73 @@ class StartupTest : public QObject {
         QCOMPARE(
             told.section('/', 0, 0) + told.section('/', -2),  // the folder as the system has it
             QStringLiteral("Не удалось сохранить картинку в файл нет/life.png"));
+    }
+
+    void equalMoodAndSatietyStayTwoLinesAndTheDangerLinesAreNamedBesideThem() {
+        UiGame g;
+        g.startGame();
+        ui::DiaryWindow* diary = openDiary(g);
+        play(g, 72);  // both bars start at 30 and fall alike
+        ui::DiaryChart* chart = diary->chart();
+        QLineSeries* mood = chart->lines()[2];
+        QLineSeries* satiety = chart->lines()[3];
+        QCOMPARE(mood->points(), satiety->points());
+        QVERIFY(pixelsOf(diary, mood->pen().color()) > 100);
+        QVERIFY(pixelsOf(diary, satiety->pen().color()) > 100);
+        // The legend names the four lines, and none of the danger lines.
+        QStringList legend;
+        for (QLegendMarker* marker : chart->legend()->markers())
+            if (marker->isVisible()) legend << marker->label();
+        QCOMPARE(legend, (QStringList{"Деньги", "Счёт в банке", "Настроение", "Сытость"}));
+
+        // Each danger line is named beside it, inside the plot, no name over another, also
+        // when a high mood squeezes the right axis.
+        const auto checkNames = [&] {
+            QStringList names;
+            QList<QRectF> taken;
+            for (int i = 0; i < chart->dangerLines().size(); ++i) {
+                QLineSeries* line = chart->dangerLines()[i];
+                QGraphicsSimpleTextItem* label = chart->dangerLabels()[i];
+                names << label->text();
+                const QRectF place = label->mapRectToParent(label->boundingRect());
+                const qreal y = chart->mapToPosition(line->at(0), line).y();
+                QVERIFY(label->isVisible() && chart->plotArea().contains(place));
+                QVERIFY(qAbs(place.bottom() - y) < 2 || qAbs(place.top() - y) < 2);
+                for (const QRectF& other : taken) QVERIFY(!other.intersects(place));
+                taken << place;
+            }
+            QCOMPARE(names,
+                     (QStringList{"голод: предупреждение ниже −20", "голод: смерть ниже −30",
+                                  "тоска: предупреждение ниже −30", "тоска: смерть ниже −40"}));
+        };
+        checkNames();
+        g.state().lblHappyness = "400";
+        play(g, 1);
+        checkNames();
+    }
+
+    void everyPlottedDayTellsItsDateTheLastOneToo() {
+        UiGame g;
+        g.startGame();
+        ui::DiaryWindow* diary = openDiary(g);
+        play(g, 240);  // ten midnights: more dates than the axis has room for
+        QLineSeries* money = diary->chart()->lines()[0];
+        QCOMPARE(money->count(), 11);
+
+        // The pointer anywhere near a day tells the date the table gives that day.
+        for (int row = 0; row < 10; ++row) {
+            QCOMPARE(tipAt(money, row + 0.6).section('\n', 0, 0), cell(diary, row, 0));
+            QCOMPARE(tipAt(money, row + 1.2).section('\n', 0, 0), cell(diary, row, 0));
+        }
+        QCOMPARE(
+            tipAt(money, 10.5),
+            cell(diary, 10, 0) + "\nДеньги: 170\nСчёт в банке: 0\nНастроение: -10\nСытость: -10");
+        QCOMPARE(cell(diary, 10, 0), QStringLiteral("сейчас, 19/05/26"));
+
+        // Under the chart, the last midnight is always named.
+        auto* days = qobject_cast<QCategoryAxis*>(diary->chart()->axes(Qt::Horizontal)[0]);
+        QCOMPARE(days->categoriesLabels().back(), QStringLiteral("19/05/26"));
+        QVERIFY(days->categoriesLabels().size() <= 9);
     }
 
     void aDeathTakesTheDiaryAndItsPictureDialogAlongAndANewGameStartsAFreshOne() {
