@@ -104,7 +104,12 @@ void PlaceDialog::wire() {
             connect(line, &QLineEdit::textChanged, this, [this, control](const QString& text) {
                 if (m_syncing) return;
                 dispatch([this, control, text] {
+                    // The box shows what was typed: should the rule take it back, the sync
+                    // that follows must see the difference and put the box right.
                     (*m_place)[control].text = text.toStdString();
+                    if (auto shown = m_shown.find(control);
+                        shown != m_shown.end() && shown->second.control)
+                        shown->second.control->text = text.toStdString();
                     m_place->onChange(control);
                 });
             });
