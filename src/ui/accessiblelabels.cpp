@@ -71,6 +71,11 @@ QHash<QLabel*, QLabel*> pairCaptions(QWidget& root) {
     const QList<QLayout*> layouts = root.findChildren<QLayout*>();
     for (QLabel* value : root.findChildren<QLabel*>()) {
         if (value->property("role").toString() != QLatin1String("value")) continue;
+        // A form placed by hand names the caption's buddy itself.
+        for (QLabel* caption : root.findChildren<QLabel*>()) {
+            if (caption->buddy() == value) pairs.insert(value, caption);
+        }
+        if (pairs.contains(value)) continue;
         for (QLayout* layout : layouts) {
             QWidget* left = leftNeighbour(*layout, value);
             if (!left) continue;

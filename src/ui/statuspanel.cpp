@@ -120,6 +120,7 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     auto frame = [&](const QString& title, const QString& name, auto& rows) {
         auto* box = new QGroupBox(title);
         box->setObjectName(name);
+        box->setAccessibleName(title);  // a frame inside a frame is heard by its own title
         auto* grid = new QGridLayout(box);
         grid->setColumnStretch(1, 1);
         grid->setHorizontalSpacing(10);
@@ -208,6 +209,7 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     auto* studyLayout = new QHBoxLayout(study);
     for (const Course& course : kCourses) {
         auto* box = new QGroupBox(QString::fromUtf8(course.frame));
+        box->setAccessibleName(box->title());
         box->setObjectName(QString::fromUtf8(course.frameName) + QStringLiteral("Course"));
         auto* grid = new QGridLayout(box);
         grid->addWidget(addField(course.enrolment), 0, 0, 1, 2);
