@@ -1,12 +1,18 @@
 #include "diarychart.h"
 
 #include <QCategoryAxis>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
+#include <cmath>
+
+#include "core/lifecycle.h"
+#include "core/number.h"
 
 namespace brankor::ui {
 namespace {
@@ -16,6 +22,23 @@ const QColor kBank(0x45, 0x7b, 0x9d);
 const QColor kMood(0xe7, 0x6f, 0x51);
 const QColor kSatiety(0x8d, 0x5a, 0x97);
 const QColor kInk(0x2b, 0x2d, 0x42);
+const QColor kBackground(0xfb, 0xf8, 0xf1);
+
+/// A line drawn in `colour`, `width` wide, in dashes of `dash` and gaps of `gap` (both in widths);
+/// no dash at all for a solid line.
+QPen pen(const QColor& colour, qreal width, qreal dash = 0, qreal gap = 0) {
+    QPen pen(colour, width);
+    if (dash > 0) {
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({dash, gap});
+    }
+    return pen;
+}
+
+QColor faint(QColor colour) {
+    colour.setAlpha(150);
+    return colour;
+}
 
 /// At most this many dates under the chart, so they stay readable.
 constexpr int kDayLabels = 8;
@@ -52,11 +75,13 @@ void fit(QValueAxis* axis, const QList<double>& values, double floor, double cei
 
 DiaryChart::DiaryChart() {
     setTheme(QChart::ChartThemeLight);
-    setBackgroundBrush(QColor(0xfb, 0xf8, 0xf1));
+    setBackgroundBrush(kBackground);
     setBackgroundRoundness(0);
     setMargins(QMargins(4, 4, 4, 4));
     legend()->setAlignment(Qt::AlignBottom);
     legend()->setLabelColor(kInk);
+    // Each line's own stroke in the legend, dashes and all.
+    legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
 
     m_days = new QCategoryAxis;
     m_days->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -77,39 +102,95 @@ DiaryChart::DiaryChart() {
     addAxis(m_money, Qt::AlignLeft);
     addAxis(m_bars, Qt::AlignRight);
 
-    m_lines = {addLine(QStringLiteral("Деньги"), kMoney, m_money),
-               addLine(QStringLiteral("Счёт в банке"), kBank, m_money),
-               addLine(QStringLiteral("Настроение"), kMood, m_bars),
-               addLine(QStringLiteral("Сытость"), kSatiety, m_bars)};
-    // Where the game warns, and where it ends.
-    addDangerLine(-20, kSatiety);
-    addDangerLine(-30, kSatiety);
-    addDangerLine(-30, kMood);
-    addDangerLine(-40, kMood);
+    // Money and the balance, mood and satiety often run together (both bars start at 30 and
+    // fall alike): the second of each pair is drawn dashed over a wider solid first, with
+    // smaller dots inside the first one's, so both stay in sight.
+    m_lines = {addLine(QStringLiteral("Деньги"), pen(kMoney, 3.5), 8, m_money),
+               addLine(QStringLiteral("Счёт в банке"), pen(kBank, 2, 3, 1.5), 4, m_money),
+               addLine(QStringLiteral("Настроение"), pen(kMood, 3.5), 8, m_bars),
+               addLine(QStringLiteral("Сытость"), pen(kSatiety, 2, 1.5, 1.5), 4, m_bars)};
+    // Where the game warns, and where it ends: dashes for a warning, dots for death. Hunger's
+    // death and boredom's warning share -30, so their names go above and below it at the right
+    // end; the other two go above their lines, one at the left end and one in the middle. No
+    // two names share a column, so none meets another however a high mood squeezes the axis.
+    addDangerLine(QStringLiteral("голод: предупреждение"), kHungerWarning,
+                  pen(faint(kSatiety), 1.5, 5, 3), Qt::AlignLeft | Qt::AlignTop);
+    addDangerLine(QStringLiteral("голод: смерть"), kHungerDeath, pen(faint(kSatiety), 1.5, 1, 2),
+                  Qt::AlignRight | Qt::AlignTop);
+    addDangerLine(QStringLiteral("тоска: предупреждение"), kMoodWarning,
+                  pen(faint(kMood), 1.5, 5, 3), Qt::AlignRight | Qt::AlignBottom);
+    addDangerLine(QStringLiteral("тоска: смерть"), kMoodDeath, pen(faint(kMood), 1.5, 1, 2),
+                  Qt::AlignHCenter | Qt::AlignTop);
+    connect(this, &QChart::plotAreaChanged, this, &DiaryChart::placeDangerLabels);
 }
 
-QLineSeries* DiaryChart::addLine(const QString& name, const QColor& colour, QValueAxis* axis) {
+QLineSeries* DiaryChart::addLine(const QString& name, const QPen& pen, qreal markerSize,
+                                 QValueAxis* axis) {
     auto* line = new QLineSeries;
     line->setName(name);
-    line->setPen(QPen(colour, 2.5));
+    line->setPen(pen);
+    line->setMarkerSize(markerSize);
     addSeries(line);
     line->attachAxis(m_days);
     line->attachAxis(axis);
     return line;
 }
 
-void DiaryChart::addDangerLine(double level, const QColor& colour) {
+void DiaryChart::addDangerLine(const QString& what, int level, const QPen& pen,
+                               Qt::Alignment place) {
+    // "голод: смерть ниже −30", with a true minus sign.
+    const QString name =
+        QStringLiteral("%1 ниже %2").arg(what, QString::number(level).replace('-', QChar(0x2212)));
     auto* line = new QLineSeries;
-    QColor faint = colour;
-    faint.setAlpha(110);
-    line->setPen(QPen(faint, 1.2, Qt::DashLine));
-    line->setName(QStringLiteral("%1 %2").arg(level));
-    line->setProperty("level", level);
+    line->setPen(pen);
+    line->setName(name);
     addSeries(line);
     line->attachAxis(m_days);
     line->attachAxis(m_bars);
     for (QLegendMarker* marker : legend()->markers(line)) marker->setVisible(false);
-    m_dangers.append(line);
+
+    auto* label = new QGraphicsSimpleTextItem(name, this);
+    QColor ink = pen.color();
+    ink.setAlpha(255);
+    label->setBrush(ink.darker(115));
+    QFont font = legend()->font();
+    font.setPointSizeF(font.pointSizeF() - 1);
+    label->setFont(font);
+    label->setZValue(10);  // over the grid and the lines
+    auto* backdrop = new QGraphicsRectItem(this);
+    QColor veil = kBackground;
+    veil.setAlpha(190);
+    backdrop->setBrush(veil);
+    backdrop->setPen(Qt::NoPen);
+    backdrop->setZValue(9);
+    m_dangers.append({line, label, backdrop, static_cast<double>(level), place});
+}
+
+QList<QLineSeries*> DiaryChart::dangerLines() const {
+    QList<QLineSeries*> lines;
+    for (const Danger& danger : m_dangers) lines.append(danger.line);
+    return lines;
+}
+
+QList<QGraphicsSimpleTextItem*> DiaryChart::dangerLabels() const {
+    QList<QGraphicsSimpleTextItem*> labels;
+    for (const Danger& danger : m_dangers) labels.append(danger.label);
+    return labels;
+}
+
+void DiaryChart::placeDangerLabels() {
+    constexpr qreal kGap = 3;
+    const QRectF area = plotArea();
+    for (const Danger& danger : m_dangers) {
+        const QSizeF size = danger.label->boundingRect().size();
+        const qreal y = mapToPosition({0, danger.level}, danger.line).y();
+        const qreal x = danger.place & Qt::AlignLeft    ? area.left() + kGap
+                        : danger.place & Qt::AlignRight ? area.right() - kGap - size.width()
+                                                        : area.center().x() - size.width() / 2;
+        danger.label->setPos(x, danger.place & Qt::AlignTop ? y - size.height() : y + 1);
+        danger.backdrop->setRect(
+            danger.label->mapRectToParent(danger.label->boundingRect()).adjusted(-2, 1, 2, -1));
+    }
 }
 
 void DiaryChart::show(const Game& game) {
@@ -119,6 +200,8 @@ void DiaryChart::show(const Game& game) {
     // it moves only when its numbers change.
     const double now = static_cast<double>(midnights.size()) + 0.5;
     const DiaryPoint present = Diary::pointOf(game.state);
+    m_shown.assign(midnights.begin(), midnights.end());
+    m_shown.push_back(present);
 
     std::array<QList<QPointF>, 4> points;
     for (auto& list : points) list.reserve(static_cast<qsizetype>(midnights.size()) + 1);
@@ -140,16 +223,15 @@ void DiaryChart::show(const Game& game) {
     }
 
     const double end = now + 0.5;  // the whole of today
-    for (QLineSeries* danger : m_dangers) {
-        const double level = danger->property("level").toDouble();
-        danger->replace({{0, level}, {end, level}});
-    }
+    for (const Danger& danger : m_dangers)
+        danger.line->replace({{0, danger.level}, {end, danger.level}});
     QList<double> money, bars;
     for (const QPointF& p : points[0] + points[1]) money.append(p.y());
     for (const QPointF& p : points[2] + points[3]) bars.append(p.y());
     fit(m_money, money, 0, 100);
     fit(m_bars, bars, -45, 50);
     labelDays(diary, end);
+    placeDangerLabels();
 }
 
 void DiaryChart::labelDays(const Diary& diary, double end) {
@@ -157,11 +239,34 @@ void DiaryChart::labelDays(const Diary& diary, double end) {
     for (const QString& label : m_days->categoriesLabels()) m_days->remove(label);
     m_days->setStartValue(0);
     m_days->setRange(0, end);
-    const std::size_t step =
-        std::max<std::size_t>(1, (midnights.size() + kDayLabels - 1) / kDayLabels);
-    m_days->append(QString::fromStdString(diary.firstDate()), 0);
-    for (std::size_t day = step; day <= midnights.size(); day += step)
+    const std::size_t days = midnights.size();
+    const std::size_t step = std::max<std::size_t>(1, (days + kDayLabels - 1) / kDayLabels);
+    const auto label = [this, &midnights](std::size_t day) {
         m_days->append(QString::fromStdString(midnights[day - 1].date), static_cast<double>(day));
+    };
+    m_days->append(QString::fromStdString(diary.firstDate()), 0);
+    // The last midnight always has its date, so today can be read off the axis; a date just
+    // before it gives way.
+    for (std::size_t day = step; day + step / 2 < days; day += step) label(day);
+    if (days > 0) label(days);
+}
+
+QString DiaryChart::tipAt(const QPointF& position) {
+    if (m_shown.empty() || !plotArea().contains(position)) return {};
+    // Midnight n is plotted at day n, the present half a day after the last one.
+    const double x = mapToValue(position, m_lines[0]).x();
+    const auto midnights = static_cast<long long>(m_shown.size()) - 1;
+    long long index = midnights;
+    if (midnights > 0 && x < static_cast<double>(midnights) + 0.25)
+        index = std::clamp(std::llround(x), 1LL, midnights) - 1;
+    const bool present = index == midnights;
+    const DiaryPoint& day = m_shown[static_cast<std::size_t>(index)];
+    const QString date = QString::fromStdString(day.date);
+    return QStringLiteral("%1\nДеньги: %2\nСчёт в банке: %3\nНастроение: %4\nСытость: %5")
+        .arg(present ? QStringLiteral("сейчас, %1").arg(date) : date,
+             QString::fromStdString(writeNumber(day.money)), QString::number(day.bankBalance),
+             QString::fromStdString(writeNumber(day.mood)),
+             QString::fromStdString(writeNumber(day.satiety)));
 }
 
 }  // namespace brankor::ui

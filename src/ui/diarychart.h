@@ -1,12 +1,17 @@
 #pragma once
 // The diary's chart: money and the bank balance against the left axis, mood and satiety with
-// their danger lines against the right one, over the game's days.
+// their danger lines against the right one, over the game's days. Lines that run together stay
+// apart by their dashes and dots; each danger line carries its name; the pointer over the plot
+// is told the day under it and its numbers.
 #include <QChart>
 #include <QList>
+#include <vector>
 
 #include "core/game.h"
 
 class QCategoryAxis;
+class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QValueAxis;
 
@@ -22,17 +27,38 @@ class DiaryChart : public QChart {
 
     /// The four series, in the legend's order: money, bank balance, mood, satiety.
     QList<QLineSeries*> lines() const { return m_lines; }
+    /// The dashed lines where the game warns and where it ends: hunger's warning and death, then
+    /// boredom's.
+    QList<QLineSeries*> dangerLines() const;
+    /// The names written beside them, in the same order.
+    QList<QGraphicsSimpleTextItem*> dangerLabels() const;
+
+    /// What the tooltip says with the pointer at `position` (in the chart's coordinates): the
+    /// plotted day nearest to it, by its date (the present moment's marked "сейчас"), and that
+    /// day's four numbers; nothing outside the plot.
+    QString tipAt(const QPointF& position);
 
   private:
-    QLineSeries* addLine(const QString& name, const QColor& colour, QValueAxis* axis);
-    void addDangerLine(double level, const QColor& colour);
+    QLineSeries* addLine(const QString& name, const QPen& pen, qreal markerSize, QValueAxis* axis);
+    /// The line at `level` where `what` happens ("голод: смерть"), with its name at `place`.
+    void addDangerLine(const QString& what, int level, const QPen& pen, Qt::Alignment place);
+    void placeDangerLabels();
     void labelDays(const Diary& diary, double end);
 
     QCategoryAxis* m_days = nullptr;
     QValueAxis* m_money = nullptr;
     QValueAxis* m_bars = nullptr;
     QList<QLineSeries*> m_lines;
-    QList<QLineSeries*> m_dangers;
+    struct Danger {
+        QLineSeries* line;
+        QGraphicsSimpleTextItem* label;
+        QGraphicsRectItem* backdrop;  ///< keeps the name legible where a line runs under it
+        double level;
+        Qt::Alignment place;  ///< where the name sits: left or right end, above or below
+    };
+    QList<Danger> m_dangers;
+    /// What the last show() plotted: the midnights, then the present moment.
+    std::vector<DiaryPoint> m_shown;
 };
 
 }  // namespace brankor::ui

@@ -7,12 +7,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "diarychart.h"
@@ -49,6 +51,8 @@ DiaryWindow::DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow
     m_chartView->setAccessibleName(
         QStringLiteral("График: деньги, счёт в банке, настроение и сытость по дням"));
     m_chartView->setMinimumSize(420, 280);
+    m_chartView->viewport()->setMouseTracking(true);
+    m_chartView->viewport()->installEventFilter(this);
 
     m_table = new DiaryTable(game, this);
     m_tableView = new QTableView;
@@ -124,6 +128,19 @@ void DiaryWindow::showEvents() {
                               .arg(QString::fromStdString(e->date), QString::fromStdString(e->hour),
                                    QString::fromStdString(e->text)));
     m_events->scrollToBottom();
+}
+
+bool DiaryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_chartView->viewport() && event->type() == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        const QString tip = m_chart->tipAt(
+            m_chart->mapFromScene(m_chartView->mapToScene(move->position().toPoint())));
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(move->globalPosition().toPoint(), tip, m_chartView->viewport());
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool DiaryWindow::writePicture(const QString& path) const {

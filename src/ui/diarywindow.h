@@ -38,6 +38,10 @@ class DiaryWindow : public QDialog {
     /// Closed, and going as soon as its handlers have returned.
     bool unloading() const { return m_unload.unloading(); }
 
+  protected:
+    /// The pointer moving over the chart shows the day under it in a tooltip.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void showEvents();
 
