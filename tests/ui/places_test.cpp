@@ -103,12 +103,20 @@ class PlacesTest : public QObject {
         g.startGame();
         g.state().lblAntvirus = "IVP 100";
         ui::PlaceDialog* first = nullptr;
+        QStringList heading;  // the heading blinks: red at the load, white after a tick
         soon([&] {
             first = g.nav().dialog("frmVirus");
+            const auto colour = [&] {
+                return g.widget("frmVirus", "lblTextVirus")->palette().color(QPalette::WindowText);
+            };
+            heading << colour().name();
+            first->dispatch([first] { first->place().onTimer("Timer1"); });
+            heading << colour().name();
             g.click("frmVirus", "cmdLive");  // the amount is 10 at the load: IVP 100 wins
         });
         g.nav().show("frmVirus", Modality::Modal);
         QVERIFY(first && first->isHidden() && g.nav().dialog("frmVirus") == first);
+        QCOMPARE(heading.join(' '), QStringLiteral("#ff0000 #ffffff"));
         QCOMPARE(g.messages.shown.back().title, std::string("Ура. Вирус убит."));
 
         soon([&] { g.click("frmVirus", "cmdKill"); });

@@ -145,6 +145,29 @@ class ReliabilityTest : public QObject {
             (QStringList{"Подтвердите: Да Нет on frmMain", "+СМЕРТЬ+: OK", "Подтвердите: Да Нет"}));
     }
 
+    // The real boxes draw each of the game's icons as the platform's own, with OK or Да and Нет.
+    void eachBoxIconIsThePlatformsOwn() {
+        FakeClock clock;
+        FakeRandom random;
+        ui::Application app({nullptr, &clock, &random, nullptr, [] {}});
+        app.start();
+        QStringList seen;
+        for (const Icon icon :
+             {Icon::None, Icon::Exclamation, Icon::Question, Icon::Information, Icon::Error}) {
+            soon([&seen] {
+                QMessageBox* box = openBox();
+                QVERIFY(box);
+                QStringList buttons;
+                for (QAbstractButton* b : box->buttons()) buttons << b->text().remove('&');
+                seen << QString::number(box->icon()) + " " + buttons.join(' ');
+                box->done(0);
+            });
+            app.game().messages().show(
+                {"Бранкор", "?", icon, icon == Icon::Question ? Buttons::YesNo : Buttons::Ok});
+        }
+        QCOMPARE(seen.join('|'), QStringLiteral("0 OK|2 OK|4 Да Нет|1 OK|3 OK"));
+    }
+
     // "<< Назад" and, in the same turn of the event loop, the platform's file dialog: the place
     // is deleted while the dialog runs, and the dialog must not be its child.
     void aPlaceClosedUnderTheFileDialogTakesNothingAlong() {

@@ -38,7 +38,7 @@ QString nameOf(QWidget* w) {
 
 /// What the player and a screen reader get of one widget.
 struct Seen {
-    QString kind, text, picture, heard, description, role, labelledBy;
+    QString kind, text, picture, heard, description, role, labelledBy, placed;
     bool enabled = true, shown = true, unheard = false;
     bool operator==(const Seen&) const = default;
 };
@@ -68,6 +68,11 @@ Seen see(QWidget* w, QWidget* window) {
     if (label && !label->pixmap().isNull()) s.kind = "picture";
     s.enabled = w->isEnabled();
     s.shown = w->isVisibleTo(window);
+    // Widgets placed by hand (the rules move some of them, in twips): where they are.
+    if (!w->isWindow() && w->parentWidget() && !w->parentWidget()->layout()) {
+        const QRect g = w->geometry();
+        s.placed = QString("at %1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+    }
     if (QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w)) {
         s.heard = reader->text(QAccessible::Name);
         s.description = reader->text(QAccessible::Description);
@@ -88,6 +93,7 @@ QString describe(const QString& name, const Seen& s, const Seen* before = nullpt
     QString line = "  " + name + " " + s.kind + " " + (same ? "(same text)" : quoted(s.text));
     if (!s.picture.isEmpty()) line += " picture=" + s.picture;
     if (before && s.picture.isEmpty() && !before->picture.isEmpty()) line += " no picture";
+    if (!s.placed.isEmpty()) line += " " + s.placed;
     if (!s.enabled) line += " disabled";
     if (before && s.enabled && !before->enabled) line += " enabled";
     if (!s.shown) line += " hidden";
