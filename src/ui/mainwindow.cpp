@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -54,6 +55,8 @@ MainWindow::MainWindow(Game& game, Navigator& navigator)
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &MainWindow::runDueTicks);
     armTimer();
+    // The pause keys work in the place windows too, which block the main window's shortcuts.
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -68,7 +71,7 @@ void MainWindow::buildMenus() {
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addItem(file, QStringLiteral("&Новая игра"), "NewGame", menuNewGame);
+    m_playItems << addItem(file, QStringLiteral("&Новая игра"), "NewGame", menuNewGame);
     addItem(file, QStringLiteral("&Сохранить игру"), "Save", [](Game& game) {
         QtSavedGameFiles disk;
         menuSave(game, disk);
@@ -83,12 +86,24 @@ void MainWindow::buildMenus() {
     connect(file, &QMenu::aboutToShow, this, &MainWindow::followRecovery);
     followRecovery();
     file->addSeparator();
+    m_pauseItem = file->addAction(QStringLiteral("&Пауза"));
+    m_pauseItem->setObjectName(QStringLiteral("Pause"));
+    m_pauseItem->setCheckable(true);
+    m_pauseItem->setShortcuts({QKeySequence(Qt::Key_Pause), QKeySequence(Qt::CTRL | Qt::Key_P)});
+    connect(m_pauseItem, &QAction::triggered, this, [this](bool on) {
+        m_autoPaused = false;
+        setPaused(on);
+    });
+    m_pauseWhenMinimized = file->addAction(QStringLiteral("Пауза, когда окно &свёрнуто"));
+    m_pauseWhenMinimized->setObjectName(QStringLiteral("PauseWhenMinimized"));
+    m_pauseWhenMinimized->setCheckable(true);
+    file->addSeparator();
     addItem(file, QStringLiteral("&Выход"), "Exit", menuExit);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, QStringLiteral("П&одробная справка"), "BigHelp", menuBigHelp);
-    addItem(help, QStringLiteral("Ко&роткая справка"), "SmallHelp", menuSmallHelp);
+    m_playItems << addItem(help, QStringLiteral("П&одробная справка"), "BigHelp", menuBigHelp);
+    m_playItems << addItem(help, QStringLiteral("Ко&роткая справка"), "SmallHelp", menuSmallHelp);
     help->addSeparator();
     QAction* career = help->addAction(QStringLiteral("&Карьера"));
     career->setObjectName(QStringLiteral("Career"));
@@ -170,14 +185,70 @@ void MainWindow::syncPanel() {
     m_panel->sync(m_game.state);
     followRecovery();
     if (m_career) m_career->refresh();
-    const QString caption = QString::fromStdString(m_game.state.Caption);
+    showPaused();
+}
+
+void MainWindow::showPaused() {
+    // While paused the title and the welcome text say so; the game's own texts come back after.
+    const bool paused = m_pause.paused();
+    const QString pause = QStringLiteral("Пауза");
+    QString caption = QString::fromStdString(m_game.state.Caption);
+    if (paused) caption = caption.isEmpty() ? pause : pause + QStringLiteral(" — ") + caption;
     if (windowTitle() != caption) setWindowTitle(caption);
-    const QString help = QString::fromStdString(m_game.state.lblSpHelp);
+    const QString help = paused ? QStringLiteral(
+                                      "Пауза. Игра продолжится после пункта "
+                                      "«Продолжить» (Pause или Ctrl+P).")
+                                : QString::fromStdString(m_game.state.lblSpHelp);
     if (m_help->text() != help) m_help->setText(help);
 }
 
+void MainWindow::setPaused(bool paused) {
+    if (paused == m_pause.paused() || m_closed) return;
+    if (paused) {
+        m_pause.pause(m_started.elapsed());
+        m_timer.stop();
+    } else {
+        m_pause.resume(m_started.elapsed());
+        m_autoPaused = false;
+    }
+    m_pauseItem->setChecked(paused);
+    m_pauseItem->setText(paused ? QStringLiteral("&Продолжить") : QStringLiteral("&Пауза"));
+    for (QAction* item : std::as_const(m_playItems)) item->setEnabled(!paused);
+    for (QToolButton* button : std::as_const(m_placeButtons)) {
+        const auto& place = placeButtons()[m_placeButtons.indexOf(button)];
+        button->setEnabled(!paused && m_navigator.exists(std::string(place.window)));
+    }
+    m_navigator.setPaused(paused);
+    showPaused();
+    if (!paused) armTimer();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || m_closed) return;
+    if (isMinimized()) {
+        if (m_pauseWhenMinimized->isChecked() && !m_pause.paused()) {
+            setPaused(true);
+            m_autoPaused = true;
+        }
+    } else if (m_autoPaused) {
+        setPaused(false);
+    }
+}
+
+bool MainWindow::pauseKey(QEvent* event) {
+    if (event->type() != QEvent::KeyPress || m_closed || !isVisible()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool pauseKey = key->key() == Qt::Key_Pause && key->modifiers() == Qt::NoModifier;
+    const bool ctrlP = key->key() == Qt::Key_P && key->modifiers() == Qt::ControlModifier;
+    if (!pauseKey && !ctrlP) return false;
+    if (!key->isAutoRepeat()) m_pauseItem->trigger();
+    event->accept();
+    return true;
+}
+
 std::int64_t MainWindow::elapsed() const {
-    return m_started.elapsed() + m_skew;
+    return m_pause.played(m_started.elapsed()) + m_skew;
 }
 
 void MainWindow::advanceTime(std::int64_t ms) {
@@ -202,7 +273,7 @@ void MainWindow::runDueTicks() {
 }
 
 void MainWindow::armTimer() {
-    if (m_clock.stopped()) return;
+    if (m_clock.stopped() || m_pause.paused()) return;
     // A life tick that is running takes the ticks due meanwhile when it returns.
     const std::int64_t next =
         m_life.running() ? m_clock.nextAt() : std::min(m_clock.nextAt(), m_life.nextAt());
@@ -230,6 +301,11 @@ bool MainWindow::tryClose() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Keys that reach a widget were not taken by a shortcut: the main window's own shortcuts
+    // are blocked by a modal place window, so the pause keys are heard here.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() != this && pauseKey(event))
+        return true;
     auto* button = qobject_cast<QToolButton*>(watched);
     if (event->type() != QEvent::KeyPress || !button || !m_placeButtons.contains(button))
         return QMainWindow::eventFilter(watched, event);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/game.h"
+#include "core/pauseclock.h"
 #include "core/tickschedule.h"
 #include "unloadguard.h"
 
@@ -53,6 +54,9 @@ class MainWindow : public QMainWindow {
     void openCareer();
     CareerWindow* career() const;
     std::int64_t lifeTicks() const { return m_life.ticks(); }
+    /// "Пауза": game time, the place windows' timers and all play stand still until resumed.
+    void setPaused(bool paused);
+    bool paused() const { return m_pause.paused(); }
     /// The one timer that wakes the window for its next due tick.
     const QTimer& tickTimer() const { return m_timer; }
 
@@ -63,6 +67,8 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     /// Arrows move along the row of picture buttons; Enter presses the one focused, as Space does.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Minimized with "Пауза, когда окно свёрнуто" checked, the game pauses until restored.
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildMenus();
@@ -72,15 +78,23 @@ class MainWindow : public QMainWindow {
     void followRecovery();
     /// Runs a rule of the main window and shows its outcome.
     void act(const std::function<void()>& rule);
+    /// The pause keys pressed in a place window, which keeps the main window's shortcuts away.
+    bool pauseKey(QEvent* event);
+    void showPaused();
 
     Game& m_game;
     Navigator& m_navigator;
     StatusPanel* m_panel = nullptr;
     QLabel* m_help = nullptr;
     QAction* m_restore = nullptr;
+    QAction* m_pauseItem = nullptr;
+    QAction* m_pauseWhenMinimized = nullptr;
+    QList<QAction*> m_playItems;  ///< menu items that start play, off while paused
+    bool m_autoPaused = false;    ///< paused by minimizing, so restoring resumes
     QList<QToolButton*> m_placeButtons;
     QElapsedTimer m_started;
     std::int64_t m_skew = 0;
+    PauseClock m_pause;
     Ticker m_clock;
     Ticker m_life;
     QTimer m_timer;

@@ -43,6 +43,7 @@ PlaceDialog* Navigator::openDialog(const std::string& window) {
     connect(created, &QDialog::finished, this,
             [this, window, created] { forget(window, created); });
     connect(created, &PlaceDialog::handled, this, &Navigator::refresh);
+    if (m_paused && window != kFirst) created->setPaused(true);
     created->dispatch([created] { created->place().onLoad(); });
     return created;
 }
@@ -183,6 +184,12 @@ std::unique_ptr<DialogLease> Navigator::leaseParent() {
     if (first && first->isVisible() && !first->unloading())
         return std::make_unique<DialogLease>(first, &first->unloadGuard());
     return std::make_unique<DialogLease>(nullptr, nullptr);
+}
+
+void Navigator::setPaused(bool paused) {
+    m_paused = paused;
+    for (auto& [name, open] : m_open)
+        if (open && name != kFirst) open->setPaused(paused);
 }
 
 void Navigator::refresh() {

@@ -43,6 +43,8 @@ class Navigator : public QObject, public Windows, public DialogParents {
     int modalDepth() const { return m_modalDepth; }
     /// Shows the current game state in every open window.
     void refresh();
+    /// Pauses or resumes every place window, and those that open while the game is paused.
+    void setPaused(bool paused);
 
   signals:
     /// A window has just been shown (for tests and the endurance run).
@@ -61,6 +63,7 @@ class Navigator : public QObject, public Windows, public DialogParents {
     std::map<std::string, std::string> m_replacements;
     std::set<std::string> m_inModalLoop;
     int m_modalDepth = 0;
+    bool m_paused = false;
 };
 
 }  // namespace brankor::ui

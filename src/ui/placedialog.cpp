@@ -120,6 +120,7 @@ void PlaceDialog::wire() {
         qtimer->setTimerType(Qt::PreciseTimer);
         const std::string timerName = name;
         connect(qtimer, &QTimer::timeout, this, [this, timerName] {
+            m_shortened.remove(QString::fromStdString(timerName));
             dispatch([this, timerName] { m_place->onTimer(timerName); });
         });
         m_timers.insert(QString::fromStdString(name), qtimer);
@@ -142,15 +143,57 @@ void PlaceDialog::sync() {
         shown->second.control = control;
     }
     for (const auto& [name, timer] : m_place->timers()) {
-        QTimer* qtimer = m_timers.value(QString::fromStdString(name));
+        const QString key = QString::fromStdString(name);
+        QTimer* qtimer = m_timers.value(key);
         if (!qtimer) continue;
-        if (qtimer->interval() != timer.interval) qtimer->setInterval(timer.interval);
         const bool run = timer.enabled && timer.interval > 0;
+        if (m_paused) {
+            // The rules stopped it during the pause (a handler that was waiting on a box).
+            if (!run) m_remaining.remove(key);
+            continue;
+        }
+        if (!run) {
+            m_shortened.remove(key);
+            if (qtimer->isActive()) qtimer->stop();
+        }
+        if (!m_shortened.contains(key) && qtimer->interval() != timer.interval)
+            qtimer->setInterval(timer.interval);
         if (run && !qtimer->isActive()) qtimer->start();
-        if (!run && qtimer->isActive()) qtimer->stop();
     }
     labelValues();
     m_syncing = false;
+}
+
+void PlaceDialog::setPaused(bool paused) {
+    if (paused == m_paused) return;
+    m_paused = paused;
+    const QString caption = QString::fromStdString(m_place->caption());
+    if (paused) {
+        for (auto it = m_timers.cbegin(); it != m_timers.cend(); ++it) {
+            if (!it.value()->isActive()) continue;
+            m_remaining.insert(it.key(), std::max(0, it.value()->remainingTime()));
+            it.value()->stop();
+        }
+        m_focusBeforePause = focusWidget();
+        setEnabled(false);
+        setWindowTitle(QStringLiteral("Пауза — ") + caption);
+        return;
+    }
+    setWindowTitle(caption);
+    setEnabled(true);
+    // The focus comes back where the player left it; that is no move of the player's.
+    if (m_focusBeforePause && m_focusBeforePause->isEnabled()) {
+        m_syncing = true;
+        m_focusBeforePause->setFocus(Qt::OtherFocusReason);
+        m_syncing = false;
+    }
+    for (auto it = m_remaining.cbegin(); it != m_remaining.cend(); ++it) {
+        QTimer* qtimer = m_timers.value(it.key());
+        m_shortened.insert(it.key());
+        qtimer->start(it.value());
+    }
+    m_remaining.clear();
+    if (!m_unload.unloading()) sync();
 }
 
 void PlaceDialog::labelValues() {
@@ -170,6 +213,7 @@ void PlaceDialog::dispatch(const std::function<void()>& handler) {
 void PlaceDialog::unload() {
     hide();
     for (QTimer* timer : std::as_const(m_timers)) timer->stop();
+    m_remaining.clear();
     // The window leaves the main window's care: should that go first (a death), it must not
     // take this one along while one of this window's handlers is still running.
     setParent(nullptr);

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMap>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -38,6 +39,10 @@ class PlaceDialog : public QDialog {
     UnloadGuard& unloadGuard() { return m_unload; }
     /// The control a widget belongs to (itself, or the control it is a part of), or "".
     QString controlNameOf(QObject* object) const;
+    /// A paused game: the window takes no input and its timers stand still; resumed, each timer
+    /// first waits out what was left of its interval when the pause began.
+    void setPaused(bool paused);
+    bool paused() const { return m_paused; }
 
   signals:
     /// After every handler: the game state may have changed.
@@ -60,6 +65,12 @@ class PlaceDialog : public QDialog {
 
     std::unique_ptr<Place> m_place;
     QMap<QString, QTimer*> m_timers;
+    /// Timers paused part-way: what was left of each one's interval.
+    QMap<QString, int> m_remaining;
+    /// Timers resumed with what was left: their own interval comes back at their next tick.
+    QSet<QString> m_shortened;
+    bool m_paused = false;
+    QPointer<QWidget> m_focusBeforePause;
     QHash<QLabel*, QLabel*> m_captionOf;
     /// Each control's widget, and the state last shown in it: a sync touches only what changed.
     struct Shown {
