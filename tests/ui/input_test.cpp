@@ -1,6 +1,7 @@
 // Real hands on a real X server: every click and key below goes through the server's test
 // extension (xdotool), so quick clicks arrive as double-clicks, a held key repeats, Tab and Delete
 // carry characters and the right button opens menus, as they do for a player.
+#include "ui/careerwindow.h"
 #include "uitestsupport.h"
 
 using namespace brankor;
@@ -187,6 +188,38 @@ class InputTest : public QObject {
             moveTo(&party, bare);
             QCOMPARE(offer(), QStringLiteral("РАЗВЛЕЧЕНИЯ РАЗВЛЕЧЕНИЯ РАЗВЛЕЧЕНИЯ||"));
         });
+    }
+
+    /// Ctrl+K on the main window opens the career guide, and a screen reader finds its cells by
+    /// what they ask and what the player has; a red satiety is read with the way to death.
+    void theCareerGuideAndTheDangerAreReadOnTheDesktop() {
+        UiGame g;
+        g.startGame();
+        ui::MainWindow* main = g.main();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        moveTo(main);
+        keys({"ctrl+k"});
+        QTRY_VERIFY(main->career() && main->career()->isVisible());
+        auto* tree = main->career()->findChild<QTreeWidget*>(QStringLiteral("treCareer"));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(tree);
+        QStringList heard;
+        for (int i = 0; i < table->childCount(); ++i)
+            if (QAccessibleInterface* cell = table->child(i))
+                heard << cell->text(QAccessible::Name);
+        QVERIFY2(heard.contains("Одежда: требуется Спорт.костюм или лучше / у вас Дряхлая, "
+                                "не выполнено"),
+                 qPrintable(heard.mid(0, 12).join(" | ")));
+        main->career()->close();
+
+        g.state().lblHungry = "-25";
+        g.nav().refresh();
+        QAccessibleInterface* value =
+            QAccessible::queryAccessibleInterface(g.widget("frmMain", "lblHungry"));
+        QCOMPARE(value->text(QAccessible::Name), QStringLiteral("Сытость: -25"));
+        QCOMPARE(value->text(QAccessible::Description),
+                 QStringLiteral("Чем больше это число, тем лучше.\nдо смерти от голода: 5"));
     }
 };
 
