@@ -75,11 +75,11 @@ void MainWindow::buildMenus() {
     addItem(file, QStringLiteral("&Сохранить игру"), "Save", [](Game& game) {
         QtSavedGameFiles disk;
         menuSave(game, disk);
-    });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     addItem(file, QStringLiteral("За&грузить игру"), "Load", [](Game& game) {
         QtSavedGameFiles disk;
         menuLoad(game, disk);
-    });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     // Enabled while there is a recovery save: the panel's sync keeps it current, so assistive
     // tools read the right state without opening the menu, and opening the menu looks again.
     m_restore = addItem(file, QStringLiteral("&Восстановить игру"), "Restore", menuRestore);
@@ -98,11 +98,13 @@ void MainWindow::buildMenus() {
     m_pauseWhenMinimized->setObjectName(QStringLiteral("PauseWhenMinimized"));
     m_pauseWhenMinimized->setCheckable(true);
     file->addSeparator();
-    addItem(file, QStringLiteral("&Выход"), "Exit", menuExit);
+    addItem(file, QStringLiteral("&Выход"), "Exit", menuExit)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     m_playItems << addItem(help, QStringLiteral("П&одробная справка"), "BigHelp", menuBigHelp);
+    m_playItems.back()->setShortcut(QKeySequence(Qt::Key_F1));
     m_playItems << addItem(help, QStringLiteral("Ко&роткая справка"), "SmallHelp", menuSmallHelp);
     help->addSeparator();
     QAction* career = help->addAction(QStringLiteral("&Карьера"));

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
+
+#include "gamesettings.h"
 
 namespace brankor::ui {
 
@@ -82,8 +85,8 @@ double QtRandom::rnd() {
 std::optional<std::string> QtFileDialogs::choose(FileDialogKind kind) {
     const std::unique_ptr<DialogLease> parent = m_parents.leaseParent();
     // On the heap and watched, as the message boxes are.
-    QPointer<QFileDialog> owned =
-        new QFileDialog(parent->widget(), QString(), QString(), QStringLiteral("Бранкор (*.brk)"));
+    QPointer<QFileDialog> owned = new QFileDialog(parent->widget(), QString(), savedGamesFolder(),
+                                                  QStringLiteral("Бранкор (*.brk)"));
     const auto release = qScopeGuard([&owned] { delete owned.data(); });
     owned->setObjectName(QStringLiteral("fileDialog"));
     if (kind == FileDialogKind::Save) {
@@ -97,6 +100,7 @@ std::optional<std::string> QtFileDialogs::choose(FileDialogKind kind) {
         return std::nullopt;
     const QString path = owned->selectedFiles().front();
     if (path.isEmpty()) return std::nullopt;
+    rememberSavedGamesFolder(QFileInfo(path).absolutePath());
     return path.toStdString();
 }
 
