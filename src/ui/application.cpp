@@ -6,7 +6,9 @@
 
 #include "art.h"
 #include "core/savegame/recovery.h"
+#include "core/savegame/savegamemenu.h"
 #include "focusframestyle.h"
+#include "qtsavedgamefiles.h"
 
 namespace brankor::ui {
 
@@ -43,6 +45,14 @@ Application::~Application() = default;
 
 void Application::start() {
     m_navigator.show("frmFirst", Modality::Modeless);
+}
+
+void Application::open(const std::string& path) {
+    QtSavedGameFiles disk;
+    if (openAtStart(*m_game, disk, path))
+        m_navigator.refresh();  // the main window shows the loaded game, as after the menu's load
+    else
+        start();
 }
 
 void Application::setUpQt() {

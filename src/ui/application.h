@@ -26,6 +26,9 @@ class Application {
 
     /// Shows the start-up window.
     void start();
+    /// Starts the game with the saved game at `path` loaded, as the menu loads one; a file that
+    /// cannot be loaded shows its box, then the start-up window.
+    void open(const std::string& path);
     Game& game() { return *m_game; }
     Navigator& navigator() { return m_navigator; }
 

@@ -171,6 +171,38 @@ TEST_F(SaveGame, AFileThatCannotBeLoadedChangesNothing) {
     EXPECT_EQ(menu(menuLoad, std::nullopt), kNotLoaded + "Выбор файла отменён");
 }
 
+// A saved game opened with the game, from the file manager or the command line: a good file is
+// the game the start-up window's "OK" and then "Загрузить игру" give; any other shows the menu's
+// box and starts nothing, so the start-up window follows.
+TEST_F(SaveGame, AFileOpenedWithTheGameStartsItOrShowsWhyNot) {
+    FakeMessages messages;
+    FakeWindows windows;
+    FakeClock clock;
+    FakeRandom random;
+    FakeFiles files;
+    Game opened(Platform{messages, windows, clock, random, files});
+    windows.setGame(opened);
+    const GameState untouched = opened.state;
+    const auto open = [&](const std::string& path) {
+        const bool started = openAtStart(opened, disk, path);
+        const std::vector<Message> shown = std::exchange(messages.shown, {});
+        return std::to_string(started) +
+               (shown.empty() ? "" : " " + shown.back().title + " " + shown.back().text);
+    };
+
+    EXPECT_EQ(open("missing.brk"), "0 " + kNotLoaded + "Файл не найден");
+    disk.files["cut.brk"] = fresh.substr(0, fresh.find("#FALSE#\r\n"));
+    EXPECT_EQ(open("cut.brk"), "0 " + kNotLoaded + "Элемент 51: файл кончился раньше времени");
+    EXPECT_TRUE(opened.state == untouched);
+    EXPECT_TRUE(windows.log.empty());
+
+    disk.files["mid.brk"] = bytesOf(BRANKOR_TESTS_DIR "/data/midgame.brk");
+    EXPECT_EQ(open("mid.brk"), "1");
+    EXPECT_EQ(load(disk.files["mid.brk"]), "");
+    EXPECT_TRUE(opened.state == s);
+    EXPECT_TRUE(windows.visible["frmMain"]);
+}
+
 // The recovery save holds the last midnight the game could be written at, after its salary, and
 // goes at a death; a new game leaves it until its own first midnight.
 TEST_F(SaveGame, TheRecoverySaveFollowsTheMidnightsOfALife) {

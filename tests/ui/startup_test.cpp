@@ -200,6 +200,42 @@ class StartupTest : public QObject {
         QCOMPARE(g.text("frmMain", "lblMoney") + g.main()->windowTitle(), "4321Бранкор: мой");
     }
 
+    // `brankor FILE`, as the file manager opens a saved game.
+    void aFileGivenAtStartOpensTheGameOrTheStartUpWindow() {
+        QTemporaryDir dir;
+        GameState saved;
+        saved.lblMoney = "4321";
+        saved.Caption = "Бранкор: мой";
+        const Outcome<std::string> bytes = encodeSavedGame(saved);
+        QVERIFY(bytes);
+        const auto write = [&](const QString& name, const std::string& content) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content.data(), static_cast<qint64>(content.size()));
+        };
+        write("good.brk", bytes.value());
+        write("cut.brk", bytes.value().substr(0, bytes.value().find("#FALSE#")));
+
+        {
+            UiGame g;
+            g.app.open(dir.filePath("good.brk").toStdString());
+            QVERIFY(g.messages.shown.empty() && !g.nav().dialog("frmFirst"));
+            QVERIFY(g.main() && g.main()->isVisible());
+            QCOMPARE(g.text("frmMain", "lblMoney") + g.main()->windowTitle(), "4321Бранкор: мой");
+        }
+        for (const auto& [name, reason] :
+             {std::pair{"cut.brk", "Элемент 50: файл кончился раньше времени"},
+              std::pair{"missing.brk", "Файл не найден"}}) {
+            UiGame g;
+            g.app.open(dir.filePath(QString::fromUtf8(name)).toStdString());
+            QCOMPARE(g.messages.shown.size(), size_t{1});
+            QCOMPARE(QString::fromStdString(g.messages.shown.back().title + " " +
+                                            g.messages.shown.back().text),
+                     QStringLiteral("Не загрузили Вы не загрузили игру.") + reason);
+            QVERIFY(!g.main() && g.visible("frmFirst", "cmdOK"));
+        }
+    }
+
     void restoreFollowsTheRecoveryFileAndBringsBackTheLastMidnight() {
         UiGame g;
         g.startGame();

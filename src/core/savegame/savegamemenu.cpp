@@ -1,5 +1,6 @@
 #include "savegamemenu.h"
 
+#include "core/newgame.h"
 #include "recovery.h"
 #include "savedgame.h"
 
@@ -36,13 +37,28 @@ void loadFailed(Game& game, std::string_view reason) {
 // One byte past the limit is enough to tell a file that is too big.
 constexpr std::size_t kReadLimit = kSavedGameMaxBytes + 1;
 
+/// The record in `file`, checked whole; nullopt after its failure box.
+std::optional<SavedGame> check(Game& game, const FileContents& file) {
+    if (file.error != FileError::None) {
+        loadFailed(game, describe(file.error));
+        return std::nullopt;
+    }
+    Outcome<SavedGame> record = parseSavedGame(file.bytes);
+    if (!record) {
+        loadFailed(game, record.reason());
+        return std::nullopt;
+    }
+    return std::move(record.value());
+}
+
+void apply(Game& game, const SavedGame& record) {
+    applySavedGame(game.state, record);
+    game.diary.start(game.state);
+}
+
 /// Replaces the game by the one in `file`, checked whole before anything changes.
 void load(Game& game, const FileContents& file) {
-    if (file.error != FileError::None) return loadFailed(game, describe(file.error));
-    const Outcome<SavedGame> record = parseSavedGame(file.bytes);
-    if (!record) return loadFailed(game, record.reason());
-    applySavedGame(game.state, record.value());
-    game.diary.start(game.state);
+    if (const std::optional<SavedGame> record = check(game, file)) apply(game, *record);
 }
 
 }  // namespace
@@ -65,6 +81,17 @@ void menuLoad(Game& game, SavedGameFiles& files) {
 void menuRestore(Game& game) {
     RecoveryFile* recovery = game.recovery();
     load(game, recovery ? recovery->read(kReadLimit) : FileContents{FileError::NotFound, {}});
+}
+
+bool openAtStart(Game& game, SavedGameFiles& files, const std::string& path) {
+    const std::optional<SavedGame> record = check(game, files.read(path, kReadLimit));
+    if (!record) return false;
+    // What the start-up window's "OK" does, then the load of the menu.
+    Windows& windows = game.windows();
+    if (!windows.isOpen("frmMain")) windows.load("frmMain");
+    ForLoadMain(game);
+    apply(game, *record);
+    return true;
 }
 
 }  // namespace brankor

@@ -21,4 +21,10 @@ void menuLoad(Game& game, SavedGameFiles& files);
 /// Replaces the game by the recovery save, exactly as menuLoad loads a chosen file.
 void menuRestore(Game& game);
 
+/// The game opened with a saved-game file (from the file manager or the command line): the whole
+/// file is checked first, as menuLoad checks it. A good file starts the game as the start-up
+/// window's "OK" does and then loads it; a bad one shows menuLoad's box and starts nothing.
+/// Returns whether the game started.
+bool openAtStart(Game& game, SavedGameFiles& files, const std::string& path);
+
 }  // namespace brankor
