@@ -18,11 +18,17 @@
 #include "core/savegame/recovery.h"
 #include "core/savegame/savegamemenu.h"
 #include "diarywindow.h"
+#include "gamesettings.h"
 #include "navigator.h"
 #include "qtsavedgamefiles.h"
 #include "statuspanel.h"
 
 namespace brankor::ui {
+namespace {
+
+const QString kGeometryKey = QStringLiteral("mainWindow/geometry");
+
+}  // namespace
 
 MainWindow::MainWindow(Game& game, Navigator& navigator)
     : m_game(game),
@@ -57,9 +63,17 @@ MainWindow::MainWindow(Game& game, Navigator& navigator)
     armTimer();
     // The pause keys work in the place windows too, which block the main window's shortcuts.
     qApp->installEventFilter(this);
+    // Where the player left the window last time, if the screens still show it.
+    restoreGeometry(gameSettings()->value(kGeometryKey).toByteArray());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    rememberGeometry();  // a death closes the window without asking
+}
+
+void MainWindow::rememberGeometry() {
+    gameSettings()->setValue(kGeometryKey, saveGeometry());
+}
 
 void MainWindow::buildMenus() {
     auto addItem = [this](QMenu* menu, const QString& text, const char* name, auto rule) {
@@ -294,6 +308,7 @@ bool MainWindow::tryClose() {
     if (!queryCloseMain(m_game)) return false;
     if (m_closed) return true;  // the player died while the question was open
     m_closed = true;
+    rememberGeometry();
     stopTime();
     if (m_diary) m_diary->close();  // the diary and the career guide go with their game
     if (m_career) m_career->close();

@@ -81,6 +81,8 @@ class MainWindow : public QMainWindow {
     /// The pause keys pressed in a place window, which keeps the main window's shortcuts away.
     bool pauseKey(QEvent* event);
     void showPaused();
+    /// Keeps the window's place and size for the next run.
+    void rememberGeometry();
 
     Game& m_game;
     Navigator& m_navigator;

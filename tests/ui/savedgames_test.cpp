@@ -1,4 +1,5 @@
-// Saved games on the desktop: the keys of the File menu and the folder the file dialogs open in.
+// The game on the desktop: the keys of the File menu, the folder the file dialogs open in, and
+// the main window's place.
 // Home, documents and settings are temporary folders of the test's own.
 #include "ui/gamesettings.h"
 #include "uitestsupport.h"
@@ -68,6 +69,22 @@ class SavedGamesTest : public QObject {
         UiGame next;
         next.startGame();
         QCOMPARE(dialogFolder(next, "Load"), elsewhere.path());
+    }
+
+    /// The main window opens where and as big as the player left it.
+    void theMainWindowKeepsItsPlaceAndSize() {
+        QRect left(QPoint(120, 90), QSize(1000, 800));
+        {
+            UiGame g;
+            g.startGame();
+            g.main()->setGeometry(left);
+            left = g.main()->geometry();         // as the window's least size allows
+            g.messages.answers = {Answer::Yes};  // the exit question
+            QVERIFY(g.main()->tryClose());
+        }
+        UiGame next;
+        next.startGame();
+        QCOMPARE(next.main()->geometry(), left);
     }
 };
 
