@@ -9,6 +9,7 @@
 #include "core/lifecycle.h"
 #include "core/mainwindow.h"
 #include "core/newgame.h"
+#include "core/savegame/codepage.h"
 #include "core/savegame/recovery.h"
 #include "core/savegame/savegamemenu.h"
 #include "fakes/fakes.h"
@@ -242,4 +243,17 @@ TEST(SavedGameCorpus, EverySeedReadsSafely) {
     for (const auto& seed : std::filesystem::directory_iterator(BRANKOR_TESTS_DIR "/fuzz/corpus")) {
         EXPECT_EQ(checkSavedGameBytes(bytesOf(seed.path())), std::nullopt) << seed.path();
     }
+}
+
+// A file written as UTF-8 reads as UTF-8 whatever its characters, four-byte ones included; a
+// byte that UTF-8 cannot hold makes it the single-byte code page's.
+TEST(SavedGameText, Utf8KeepsEveryCharacterAndOtherBytesAreTheCodePages) {
+    for (const std::string text : {"Бранкор 😀 мой", "ё 𝔸 z", "x"}) {
+        const Outcome<std::string> read = savedGameText(text);
+        ASSERT_TRUE(read) << read.reason();
+        EXPECT_EQ(read.value(), text);
+    }
+    const Outcome<std::string> cp1251 = savedGameText("\xC1\xF0\xE0\xED\xEA\xEE\xF0");
+    ASSERT_TRUE(cp1251);
+    EXPECT_EQ(cp1251.value(), "Бранкор");
 }
