@@ -8,6 +8,7 @@
 #include "core/savegame/recovery.h"
 #include "core/savegame/savegamemenu.h"
 #include "focusframestyle.h"
+#include "gamesettings.h"
 #include "qtsavedgamefiles.h"
 
 namespace brankor::ui {
@@ -49,10 +50,12 @@ void Application::start() {
 
 void Application::open(const std::string& path) {
     QtSavedGameFiles disk;
-    if (openAtStart(*m_game, disk, path))
+    if (openAtStart(*m_game, disk, path)) {
+        rememberRecentGame(QString::fromStdString(path));
         m_navigator.refresh();  // the main window shows the loaded game, as after the menu's load
-    else
+    } else {
         start();
+    }
 }
 
 void Application::setUpQt() {

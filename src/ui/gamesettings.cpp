@@ -1,12 +1,23 @@
 #include "gamesettings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace brankor::ui {
 namespace {
 
 const QString kFolderKey = QStringLiteral("savedGames/folder");
+const QString kRecentKey = QStringLiteral("savedGames/recent");
+
+/// One spelling per file, so that a file reached by another path is not listed twice.
+QString canonical(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
+
+void storeRecentGames(const QStringList& paths) {
+    gameSettings()->setValue(kRecentKey, paths);
+}
 
 }  // namespace
 
@@ -31,6 +42,24 @@ QString savedGamesFolder() {
 
 void rememberSavedGamesFolder(const QString& folder) {
     gameSettings()->setValue(kFolderKey, folder);
+}
+
+QStringList recentGames() {
+    return gameSettings()->value(kRecentKey).toStringList().mid(0, kRecentGamesLimit);
+}
+
+void rememberRecentGame(const QString& path) {
+    const QString file = canonical(path);
+    QStringList paths = recentGames();
+    paths.removeAll(file);
+    paths.prepend(file);
+    storeRecentGames(paths.mid(0, kRecentGamesLimit));
+}
+
+void forgetRecentGame(const QString& path) {
+    QStringList paths = recentGames();
+    paths.removeAll(canonical(path));
+    storeRecentGames(paths);
 }
 
 }  // namespace brankor::ui

@@ -3,6 +3,7 @@
 // games, the main window's place): the user's own settings file of the game.
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace brankor::ui {
@@ -16,5 +17,17 @@ QString savedGamesFolder();
 
 /// The player chose a file in `folder`: the next dialog opens there.
 void rememberSavedGamesFolder(const QString& folder);
+
+/// How many saved games "Недавние игры" lists.
+inline constexpr int kRecentGamesLimit = 5;
+
+/// The saved games last saved or loaded, newest first, each once, at most kRecentGamesLimit.
+QStringList recentGames();
+
+/// The player saved or loaded the game at `path`: it moves to the top of the recent games.
+void rememberRecentGame(const QString& path);
+
+/// The file at `path` is gone: it leaves the recent games.
+void forgetRecentGame(const QString& path);
 
 }  // namespace brankor::ui

@@ -21,12 +21,18 @@
 #include "gamesettings.h"
 #include "navigator.h"
 #include "qtsavedgamefiles.h"
+#include "recentgamesmenu.h"
 #include "statuspanel.h"
 
 namespace brankor::ui {
 namespace {
 
 const QString kGeometryKey = QStringLiteral("mainWindow/geometry");
+
+/// A game saved or loaded goes to the top of "Недавние игры".
+void remember(const std::optional<std::string>& path) {
+    if (path) rememberRecentGame(QString::fromStdString(*path));
+}
 
 }  // namespace
 
@@ -88,12 +94,14 @@ void MainWindow::buildMenus() {
     m_playItems << addItem(file, QStringLiteral("&Новая игра"), "NewGame", menuNewGame);
     addItem(file, QStringLiteral("&Сохранить игру"), "Save", [](Game& game) {
         QtSavedGameFiles disk;
-        menuSave(game, disk);
+        remember(menuSave(game, disk));
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     addItem(file, QStringLiteral("За&грузить игру"), "Load", [](Game& game) {
         QtSavedGameFiles disk;
-        menuLoad(game, disk);
+        remember(menuLoad(game, disk));
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->addMenu(new RecentGamesMenu(
+        m_game, [this](const std::function<void()>& rule) { act(rule); }, file));
     // Enabled while there is a recovery save: the panel's sync keeps it current, so assistive
     // tools read the right state without opening the menu, and opening the menu looks again.
     m_restore = addItem(file, QStringLiteral("&Восстановить игру"), "Restore", menuRestore);

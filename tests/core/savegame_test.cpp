@@ -55,7 +55,8 @@ struct SaveGame : ::testing::Test {
     SaveGame() { t.game.setRecovery(&disk); }
 
     /// Runs a menu item with `path` chosen (nullopt: the dialog is cancelled); returns its box.
-    std::string menu(void (*item)(Game&, SavedGameFiles&), std::optional<std::string> path) {
+    template <class MenuItem>
+    std::string menu(MenuItem item, std::optional<std::string> path) {
         t.files.paths.push_back(std::move(path));
         item(t.game, disk);
         return box();

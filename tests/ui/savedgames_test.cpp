@@ -1,7 +1,8 @@
-// The game on the desktop: the keys of the File menu, the folder the file dialogs open in, and
-// the main window's place.
+// The game on the desktop: the keys of the File menu, the folder the file dialogs open in, the
+// recent games, and the main window's place.
 // Home, documents and settings are temporary folders of the test's own.
 #include "ui/gamesettings.h"
+#include "ui/recentgamesmenu.h"
 #include "uitestsupport.h"
 
 using namespace brankor;
@@ -29,6 +30,24 @@ QString dialogFolder(UiGame& g, const char* menuItem, const QString& path = {}) 
     });
     item(g, menuItem)->trigger();
     return folder;
+}
+
+/// "Недавние игры" as the player finds it on opening the menu: its items' texts.
+QString recentItems(UiGame& g) {
+    auto* menu = g.main()->findChild<ui::RecentGamesMenu*>(QStringLiteral("mnuRecent"));
+    if (!menu) return QStringLiteral("<no menu>");
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (const QAction* action : menu->actions()) texts << action->text();
+    return texts.join(QStringLiteral(", "));
+}
+
+/// Chooses the recent game whose item is numbered `number`.
+void chooseRecent(UiGame& g, int number) {
+    auto* menu = g.main()->findChild<ui::RecentGamesMenu*>(QStringLiteral("mnuRecent"));
+    QVERIFY(menu);
+    emit menu->aboutToShow();
+    menu->actions().at(number - 1)->trigger();
 }
 
 }  // namespace
@@ -69,6 +88,62 @@ class SavedGamesTest : public QObject {
         UiGame next;
         next.startGame();
         QCOMPARE(dialogFolder(next, "Load"), elsewhere.path());
+    }
+
+    /// The last five games saved or loaded, newest first and each once, in this run and the next;
+    /// choosing one loads it, and it comes to the top again.
+    void recentGamesAreTheLastFiveNewestFirst() {
+        QTemporaryDir folder;
+        const auto file = [&](int n) { return folder.filePath(QStringLiteral("%1.brk").arg(n)); };
+        {
+            UiGame g;
+            g.startGame();
+            QCOMPARE(recentItems(g), QStringLiteral("Пока пусто"));
+            for (int n = 1; n <= 6; ++n) dialogFolder(g, "Save", file(n));
+            dialogFolder(g, "Load", file(3));
+            QCOMPARE(recentItems(g),
+                     QStringLiteral("&1 3.brk, &2 6.brk, &3 5.brk, &4 4.brk, &5 2.brk"));
+        }
+        UiGame g;
+        g.startGame();
+        g.state().lblMoney = "5";
+        chooseRecent(g, 3);
+        QVERIFY(g.messages.shown.empty());
+        QCOMPARE(g.state().lblMoney, std::string("170"));
+        QCOMPARE(recentItems(g),
+                 QStringLiteral("&1 5.brk, &2 3.brk, &3 6.brk, &4 4.brk, &5 2.brk"));
+    }
+
+    /// A recent game whose file has gone: a box says so, the game goes on as it was, and the file
+    /// leaves the list. A damaged file shows the load's own box and keeps its place.
+    void aRecentGameThatHasGoneLeavesTheList() {
+        QTemporaryDir folder;
+        const QString kept = folder.filePath(QStringLiteral("kept.brk"));
+        const QString gone = folder.filePath(QStringLiteral("gone.brk"));
+        UiGame g;
+        g.startGame();
+        dialogFolder(g, "Save", kept);
+        dialogFolder(g, "Save", gone);
+        QVERIFY(QFile::remove(gone));
+        g.state().lblMoney = "5";
+        chooseRecent(g, 1);
+        QCOMPARE(g.messages.shown.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(g.messages.shown[0].title + " " + g.messages.shown[0].text),
+                 QStringLiteral("Игры нет Сохранённой игры «%1» больше нет: файл удалили или "
+                                "перенесли. Из недавних игр она убрана.")
+                     .arg(gone));
+        QCOMPARE(g.state().lblMoney, std::string("5"));
+        QCOMPARE(recentItems(g), QStringLiteral("&1 kept.brk"));
+
+        QFile damaged(kept);
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("не игра\r\n") > 0);
+        damaged.close();
+        g.messages.shown.clear();
+        chooseRecent(g, 1);
+        QCOMPARE(g.messages.shown.size(), std::size_t(1));
+        QCOMPARE(g.messages.shown[0].title, std::string("Не загрузили"));
+        QCOMPARE(g.state().lblMoney, std::string("5"));
+        QCOMPARE(recentItems(g), QStringLiteral("&1 kept.brk"));
     }
 
     /// The main window opens where and as big as the player left it.

@@ -57,25 +57,44 @@ void apply(Game& game, const SavedGame& record) {
 }
 
 /// Replaces the game by the one in `file`, checked whole before anything changes.
-void load(Game& game, const FileContents& file) {
-    if (const std::optional<SavedGame> record = check(game, file)) apply(game, *record);
+bool load(Game& game, const FileContents& file) {
+    const std::optional<SavedGame> record = check(game, file);
+    if (record) apply(game, *record);
+    return record.has_value();
 }
 
 }  // namespace
 
-void menuSave(Game& game, SavedGameFiles& files) {
+std::optional<std::string> menuSave(Game& game, SavedGameFiles& files) {
     const std::optional<std::string> path = game.files().choose(FileDialogKind::Save);
-    if (!path) return saveFailed(game, kCancelled);
+    if (!path) {
+        saveFailed(game, kCancelled);
+        return std::nullopt;
+    }
     const Outcome<std::string> bytes = encodeSavedGame(game.state);
-    if (!bytes) return saveFailed(game, bytes.reason());
-    if (const FileError error = files.write(*path, bytes.value()); error != FileError::None)
+    if (!bytes) {
+        saveFailed(game, bytes.reason());
+        return std::nullopt;
+    }
+    if (const FileError error = files.write(*path, bytes.value()); error != FileError::None) {
         saveFailed(game, describe(error));
+        return std::nullopt;
+    }
+    return path;
 }
 
-void menuLoad(Game& game, SavedGameFiles& files) {
+std::optional<std::string> menuLoad(Game& game, SavedGameFiles& files) {
     const std::optional<std::string> path = game.files().choose(FileDialogKind::Open);
-    if (!path) return loadFailed(game, kCancelled);
-    load(game, files.read(*path, kReadLimit));
+    if (!path) {
+        loadFailed(game, kCancelled);
+        return std::nullopt;
+    }
+    if (!loadSavedGame(game, files, *path)) return std::nullopt;
+    return path;
+}
+
+bool loadSavedGame(Game& game, SavedGameFiles& files, const std::string& path) {
+    return load(game, files.read(path, kReadLimit));
 }
 
 void menuRestore(Game& game) {

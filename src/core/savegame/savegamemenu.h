@@ -1,5 +1,8 @@
 #pragma once
 // The main window's "&Сохранить игру", "За&грузить игру" and "&Восстановить игру".
+#include <optional>
+#include <string>
+
 #include "core/game.h"
 #include "savedgamefiles.h"
 
@@ -10,13 +13,17 @@ inline constexpr const char* kSaveFailedText = "Вы не сохранили и�
 inline constexpr const char* kLoadFailedTitle = "Не загрузили";
 inline constexpr const char* kLoadFailedText = "Вы не загрузили игру.";
 
-/// Saves the game to a file chosen in the save dialog. Any failure shows one information box
-/// and leaves an earlier file at that path as it was.
-void menuSave(Game& game, SavedGameFiles& files);
+/// Saves the game to a file chosen in the save dialog and returns its path. Any failure shows
+/// one information box, returns nothing and leaves an earlier file at that path as it was.
+std::optional<std::string> menuSave(Game& game, SavedGameFiles& files);
 
-/// Replaces the game by the one in a file chosen in the open dialog. The whole file is checked
-/// first: any failure shows one information box and changes nothing.
-void menuLoad(Game& game, SavedGameFiles& files);
+/// Replaces the game by the one in a file chosen in the open dialog and returns its path. The
+/// whole file is checked first: any failure shows one information box and changes nothing.
+std::optional<std::string> menuLoad(Game& game, SavedGameFiles& files);
+
+/// Replaces the game by the one in the file at `path`, checked whole as menuLoad checks the
+/// chosen file (the same box on a failure). Returns whether the game was replaced.
+bool loadSavedGame(Game& game, SavedGameFiles& files, const std::string& path);
 
 /// Replaces the game by the recovery save, exactly as menuLoad loads a chosen file.
 void menuRestore(Game& game);
