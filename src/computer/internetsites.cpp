@@ -1,7 +1,6 @@
 #include "internetsites.h"
 
 #include <array>
-#include <cstdio>
 
 #include "core/number.h"
 #include "internetpages.h"
@@ -24,12 +23,6 @@ constexpr std::array<const char*, 3> kBlockButtons = {"Command1", "Command2", "C
 
 std::string blockName(std::size_t index) {
     return "an_" + std::to_string(index);
-}
-
-std::string twoDigits(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace brankor {
 namespace {
 
-std::string twoDigits(const std::string& field) {
+std::string padToTwo(const std::string& field) {
     return field.size() == 1 ? "0" + field : field;
 }
 
@@ -44,8 +44,7 @@ std::string purchaseLine(std::string GameState::*field, std::string_view item) {
 }
 
 std::string Diary::dateOf(const GameState& state) {
-    return twoDigits(state.lblDay) + "/" + twoDigits(state.lblMonth) + "/" +
-           twoDigits(state.lblYear);
+    return padToTwo(state.lblDay) + "/" + padToTwo(state.lblMonth) + "/" + padToTwo(state.lblYear);
 }
 
 DiaryPoint Diary::pointOf(const GameState& state) {

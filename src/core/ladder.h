@@ -10,7 +10,6 @@ class Ladder {
   public:
     constexpr Ladder(std::span<const std::string_view> rungs) : m_rungs(rungs) {}
 
-    std::span<const std::string_view> rungs() const { return m_rungs; }
     std::size_t size() const { return m_rungs.size(); }
     std::string_view operator[](std::size_t i) const { return m_rungs[i]; }
 

@@ -1,22 +1,12 @@
 #include "newgame.h"
 
-#include <cstdio>
+#include "number.h"
 
 namespace brankor {
 
 const char* const kWelcomeText =
     " Добро пожаловать в игру \"Бранкор\". Ешьте, учитесь, работайте и станьте компьютерным "
     "президентом!";
-
-namespace {
-
-std::string twoDigits(int value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d", ((value % 100) + 100) % 100);
-    return buffer;
-}
-
-}  // namespace
 
 void ForLoadMain(Game& game) {
     GameState& s = game.state;

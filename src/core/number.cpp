@@ -82,6 +82,12 @@ void addNumber(std::string& field, double delta) {
     field = writeNumber(readNumber(field) + delta);
 }
 
+std::string twoDigits(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", ((value % 100) + 100) % 100);
+    return text;
+}
+
 std::int16_t clampToInt16(long long value) {
     if (value > std::numeric_limits<std::int16_t>::max())
         return std::numeric_limits<std::int16_t>::max();

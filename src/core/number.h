@@ -24,6 +24,9 @@ bool isNumber(std::string_view text);
 /// Adds `delta` to the number a field holds and writes the result back into it.
 void addNumber(std::string& field, double delta);
 
+/// The last two digits of `value`, with a leading zero below 10: 7 -> "07", 2026 -> "26".
+std::string twoDigits(int value);
+
 /// `value` clamped into the 16-bit signed range.
 std::int16_t clampToInt16(long long value);
 

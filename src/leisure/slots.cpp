@@ -1,5 +1,6 @@
 #include "slots.h"
 
+#include <array>
 #include <string_view>
 
 #include "core/number.h"
@@ -7,6 +8,12 @@
 
 namespace brankor {
 namespace {
+
+/// One row of the pay table: the symbols of the three reels and what they pay, in dollars.
+struct SlotPrize {
+    std::array<int, 3> reels;
+    int win;
+};
 
 constexpr std::array<SlotPrize, 9> kPrizes = {{
     {{1, 1, 0}, 1},
@@ -46,10 +53,6 @@ std::string_view picture(std::span<const std::string_view, FrmRuletka2::kSymbols
 }
 
 }  // namespace
-
-std::span<const SlotPrize> slotPrizes() {
-    return kPrizes;
-}
 
 FrmRuletka2::FrmRuletka2(Game& g) : Place(g, "frmRuletka2", "Рулетка 2") {
     declare("lblVrash", {.text = "0"});

@@ -63,10 +63,6 @@ const Ladder& clothesLadder() {
     return ladder;
 }
 
-std::span<const OfferRung> clothesOffers() {
-    return kClothesOffers;
-}
-
 FrmShop::FrmShop(Game& g)
     : Place(g, "frmShop", "Магазины"),
       m_panel(g, *this, {.item = "lblWhat", .price = "lblShCost", .clearedPrice = "00"}) {

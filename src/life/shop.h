@@ -13,9 +13,6 @@ namespace brankor {
 /// "X or better" on this ladder.
 const Ladder& clothesLadder();
 
-/// What the clothes counter offers for each garment worn.
-std::span<const OfferRung> clothesOffers();
-
 class FrmShop : public Place {
   public:
     explicit FrmShop(Game& game);

@@ -78,15 +78,6 @@ void applyControl(QWidget& widget, const Control& control) {
     if (widget.isHidden() == control.visible) widget.setVisible(control.visible);
 }
 
-QString widgetText(const QWidget& widget) {
-    if (auto* line = qobject_cast<const QLineEdit*>(&widget)) return line->text();
-    if (auto* plain = qobject_cast<const QPlainTextEdit*>(&widget)) return plain->toPlainText();
-    if (auto* rich = qobject_cast<const QTextEdit*>(&widget)) return rich->toPlainText();
-    if (auto* label = qobject_cast<const QLabel*>(&widget)) return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(&widget)) return button->text();
-    return {};
-}
-
 int gameKeyCode(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // same codes as 'A'..'Z'
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;  // same codes as '0'..'9'

@@ -9,9 +9,6 @@ namespace brankor::ui {
 /// Applies one control's state to the widget of the same name.
 void applyControl(QWidget& widget, const Control& control);
 
-/// The text a widget shows, or holds when it is a text box (for reading back what was typed).
-QString widgetText(const QWidget& widget);
-
 /// The game's key code (letters and digits as their upper-case character code; arrows 37 to 40;
 /// Enter 13; Escape 27; Space 32) for a Qt key, or 0.
 int gameKeyCode(int qtKey);
