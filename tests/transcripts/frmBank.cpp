@@ -32,5 +32,6 @@ TRANSCRIPT(frmBank) {
     s.change("txtPut", "8").click("cmdPut");
     s.change("txtPut", "7").click("cmdPut");
     s.change("txtTake", "32767").click("cmdTake");
+    s.change("txtTake", "-1");
     s.click("cmdBack");
 }

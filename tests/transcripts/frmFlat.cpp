@@ -22,4 +22,6 @@ TRANSCRIPT(frmFlat) {
     s.set("lblRoom", "6").set("lblMoney", "1");
     s.open<FrmFlat>();
     s.buy("cmdBuyFlat").hover("cmdBack").click("cmdBack");
+    s.note("A visit with the cottage: the flat button is off from the start");
+    s.open<FrmFlat>().hover("cmdBuyFlat").click("cmdBack");
 }

@@ -19,6 +19,8 @@ TRANSCRIPT(frmHobby) {
     s.set("lblMoney", "29.99").buy("cmdBYdochka").buy("cmdBSnasti");
     s.set("lblMoney", "30").buy("cmdBSnasti").click("cmdGoFishing").buy("cmdBYdochka");
     s.set("lblMoney", "30").click("cmdBYdochka").click("cmdBYdochka");
+    s.note("A rod without tackle is not ready either");
+    s.set("HasTackle", "False").click("cmdGoFishing").set("HasTackle", "True");
     s.set("lblMoney", "5.99").buy("cmdBPrikormka");
     s.set("lblMoney", "6").click("cmdBPrikormka");
     s.note("The box holds 32767 packs at most");

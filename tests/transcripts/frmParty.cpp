@@ -23,6 +23,8 @@ TRANSCRIPT(frmParty) {
     s.hover("cmdKasino").click("cmdKasino");
     hoverAll(s);
     s.hover("cmdKasino").hover("cmdDisco");
+    s.note("Each game speaks for itself after an outing's price");
+    s.hover("cmdRuletka2").hover("").hover("cmdAr");
     for (const char* game : {"cmdRuletka", "cmdRuletka2", "cmdAr"}) {
         s.click(game);
         s.open<FrmParty>().click("cmdKasino");

@@ -33,6 +33,7 @@ TRANSCRIPT(frmRuletka) {
     s.note("and above 0, in that order; the stake is not taken yet");
     bet(s, "14", "");
     bet(s, "13", "");
+    bet(s, "", "5");
     s.set("lblMoney", "170.5");
     bet(s, "13", "171");
     bet(s, "13", "170");

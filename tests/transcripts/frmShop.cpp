@@ -29,6 +29,7 @@ TRANSCRIPT(frmShop) {
     s.note("Cars: the whole money must cover the next car's price");
     s.set("lblMoney", "29").buy("cmdCar");
     s.set("lblMoney", "30").click("cmdCar");
+    s.hover("");  // the bare window shows the car now owned
     for (const char* money : {"59.9", "60", "69", "70", "79", "80", "199", "200"})
         s.set("lblMoney", money).buy("cmdCar");
     s.hover("cmdCar").hover("");
