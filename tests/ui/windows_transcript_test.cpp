@@ -19,7 +19,14 @@ const std::map<QString, QStringList> kLeaving = {
     {"frmHelp", {"cmdAbout", "cmdOk"}},
     {"frmParty", {"cmdRuletka", "cmdRuletka2", "cmdAr"}},
     {"frmVirus", {"cmdKill", "cmdLive"}},
+    {"frmDiary", {"cmdClose"}},
 };
+
+/// Buttons the walk leaves alone: they open the desktop's file dialog.
+const QStringList kNotPressed = {"cmdSavePicture"};
+
+/// The windows of the main window's menu that are not places: the menu item that opens each.
+const std::map<QString, QString> kMenuWindows = {{"frmDiary", "Diary"}, {"frmCareer", "Career"}};
 
 QString quoted(QString text) {
     text.replace('\\', "\\\\").replace('"', "\\\"").replace('\n', "\\n").replace('\r', "\\r");
@@ -61,6 +68,15 @@ Seen see(QWidget* w, QWidget* window) {
     if (auto* area = qobject_cast<QPlainTextEdit*>(w)) s.text = area->toPlainText();
     if (auto* frame = qobject_cast<QGroupBox*>(w)) s.text = frame->title();
     if (auto* menu = qobject_cast<QMenu*>(w)) s.text = menu->title();
+    // A tree: its rows, each with its last column (the career guide's verdicts).
+    if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+        QStringList rows;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = tree->topLevelItem(i);
+            rows << row->text(0) + " — " + row->text(tree->columnCount() - 1);
+        }
+        s.text = rows.join(" / ");
+    }
     // The generic window marks the picture it shows with the picture's name.
     const QString art = w->property("art").toString();
     if ((label && !label->pixmap().isNull()) || (button && !button->icon().isNull()))
@@ -123,11 +139,12 @@ class Walk {
             }
         });
     }
-    /// Plays the window once it is shown.
-    void play() {
+    /// Plays the window once it is shown: `window`, or the place or main window of that name.
+    void play(QWidget* window = nullptr) {
         ui::MainWindow* home = g.main();
-        m_window = m_name == "frmMain" ? static_cast<QWidget*>(home)
-                                       : g.nav().dialog(m_name.toStdString());
+        m_window = window                ? window
+                   : m_name == "frmMain" ? static_cast<QWidget*>(home)
+                                         : g.nav().dialog(m_name.toStdString());
         header();
         m_timers = m_window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly);
         for (const QString& line : timerLines()) m_out += line + "\n";
@@ -200,7 +217,9 @@ class Walk {
     }
 
     void press(QAbstractButton* button) {
-        if (!button || !button->isVisibleTo(m_window) || !button->isEnabled()) return;
+        if (!button || !button->isVisibleTo(m_window) || !button->isEnabled() ||
+            kNotPressed.contains(button->objectName()))
+            return;
         step("click " + button->objectName(), [button] {
             pointInside(button);
             QTest::mouseClick(button, Qt::LeftButton);
@@ -322,6 +341,7 @@ class WindowsTranscriptTest : public QObject {
         QTest::newRow("frmMain") << QString("frmMain");
         for (const auto& [name, kind] : ui::placeKinds())
             QTest::newRow(name.c_str()) << QString::fromStdString(name);
+        for (const auto& [name, item] : kMenuWindows) QTest::newRow(qPrintable(name)) << name;
     }
 
     void window() {
@@ -331,8 +351,12 @@ class WindowsTranscriptTest : public QObject {
         Walk walk(g, window);  // starts as soon as the window is shown
         if (window == "frmFirst") g.app.start();
         if (window == "frmMain") walk.play();
-        if (window != "frmFirst" && window != "frmMain")
+        if (const auto menu = kMenuWindows.find(window); menu != kMenuWindows.end()) {
+            g.main()->findChild<QAction*>(menu->second)->trigger();
+            walk.play(g.main()->findChild<QWidget*>(window));
+        } else if (window != "frmFirst" && window != "frmMain") {
             g.nav().show(window.toStdString(), Modality::Modal);
+        }
         QTRY_VERIFY_WITH_TIMEOUT(walk.played(), 5000);
         const QString path = directory() + window + ".txt";
         if (qEnvironmentVariable("BRANKOR_REWRITE_TRANSCRIPTS") == "1") {
