@@ -125,6 +125,24 @@ class PlacesTest : public QObject {
         QCOMPARE(g.text("frmMain", "lblMoney"), QStringLiteral("160"));
     }
 
+    // Tab onto the clothes, the pointer then over the car: Space buys what the focused button
+    // offers, not what the pointer showed last.
+    void spaceOnAFocusedButtonBuysItsOwnOffer() {
+        UiGame g;
+        g.startGame();
+        g.state().lblMoney = "500";
+        g.visit("imgShop", "frmShop", [&] {
+            QWidget* clothes = g.widget("frmShop", "cmdBuyClothes");
+            clothes->setFocus(Qt::TabFocusReason);
+            pointAt(g.widget("frmShop", "cmdCar"));
+            QCOMPARE(g.text("frmShop", "lblShCost"), QStringLiteral("30"));
+            QTest::keyClick(clothes, Qt::Key_Space);
+        });
+        QCOMPARE(QString::fromStdString(g.state().lblClothes + "|" + g.state().lblCar + "|" +
+                                        g.state().lblMoney),
+                 QStringLiteral("Спорт.костюм|Нет машины|495"));
+    }
+
   private:
     static void roulette(UiGame& g) {
         g.state().lblMoney = "100";  // after the arcade game's loss
