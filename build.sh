@@ -6,15 +6,17 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ make ccache pkg-config
-          qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xdotool dbus at-spi2-core fonts-dejavu-core clang libclang-rt-14-dev clang-format git
-          desktop-file-utils appstream dpkg-dev file)
+# What the game needs to be built and played; the tests, benchmarks and CI checks need the rest.
+runtime=(cmake ninja-build g++ pkg-config
+         qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
+         fonts-dejavu-core)
+development=(make ccache libgtest-dev libgmock-dev libbenchmark-dev
+             xvfb xauth xdotool dbus at-spi2-core clang libclang-rt-14-dev clang-format git
+             desktop-file-utils appstream dpkg-dev file)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -33,19 +35,19 @@ build() {
 
 case "${1:-}" in
     run)
-        install_missing
-        build
+        install_missing "${runtime[@]}"
+        build -DBUILD_TESTING=OFF
         exec "${BUILD_DIR:-build}/src/app/brankor"
         ;;
     test)
-        install_missing
-        build
+        install_missing "${runtime[@]}" "${development[@]}"
+        build -DBUILD_TESTING=ON
         export QT_QPA_PLATFORM=offscreen
         ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j2
         ;;
     bench)
-        install_missing
-        build -DBRANKOR_BENCH=ON
+        install_missing "${runtime[@]}" "${development[@]}"
+        build -DBUILD_TESTING=ON -DBRANKOR_BENCH=ON
         exec bash bench/run.sh "${BUILD_DIR:-build}"
         ;;
     *)
