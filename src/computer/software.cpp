@@ -3,27 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "antivirus.h"
 #include "core/number.h"
 
 namespace brankor {
 namespace {
-
-/// What an antivirus can kill: a virus counter up to `limit`; above it, the box it shows.
-struct VirusCheck {
-    std::string_view antivirus;
-    int limit;
-    std::string_view failedTitle;
-    std::string_view failedText;
-};
-
-constexpr std::array<VirusCheck, 2> kVirusChecks = {{
-    {"Касперского", 5, "Надо было покупать хороший антивирус.",
-     "К сожалению, антивирус Касперского не смог уничтожить этот вирус. Возможно в скором времени "
-     "он поразит ваш компьютер."},
-    {"IVP 100", 10, "Не могу убить!",
-     "К сожалению, антивирус IVP 100 не смог уничтожить этот вирус. Возможно в скором времени он "
-     "поразит ваш компьютер."},
-}};
 
 constexpr std::string_view kCheckButton = "cmdAntivirus";
 
@@ -106,12 +90,10 @@ void FrmPrograms::install(const Program& program) {
 
 void FrmPrograms::checkForViruses() {
     GameState& s = state();
-    const auto check =
-        std::find_if(kVirusChecks.begin(), kVirusChecks.end(),
-                     [&s](const VirusCheck& c) { return c.antivirus == s.lblAntvirus; });
-    if (check == kVirusChecks.end()) return;
-    if (readNumber(s.lblVir) > check->limit) {
-        game.tell(std::string(check->failedTitle), std::string(check->failedText));
+    const Antivirus* check = antivirusNamed(s.lblAntvirus);
+    if (!check) return;
+    if (readNumber(s.lblVir) > check->checkLimit) {
+        game.tell(std::string(check->checkFailedTitle), std::string(check->checkFailedText));
         return;
     }
     // No money test: the check costs what the panel shows, whatever the balance.

@@ -1,8 +1,6 @@
 #include "virus.h"
 
-#include <algorithm>
-#include <array>
-
+#include "antivirus.h"
 #include "core/number.h"
 
 namespace brankor {
@@ -13,22 +11,6 @@ constexpr int kBlinkInterval = 700;
 
 constexpr const char* kBuyBetter = "Надо было покупать хороший антивирус.";
 constexpr const char* kKilled = "Вам удалось уничтожить вирус";
-
-/// How an antivirus fares: it kills every virus whose strength `wins` accepts.
-struct Antivirus {
-    std::string_view name;
-    bool (*wins)(int damage);
-    const char* wonTitle;
-    const char* lostText;
-    const char* lostTitle;
-};
-
-constexpr std::array<Antivirus, 2> kAntiviruses = {{
-    {"Касперского", [](int d) { return d < 8; }, "Ураааааааааааааааа. Вирус убит.",
-     "К сожалению антивирус Касперского не смог уничтожить этот вирус.", kBuyBetter},
-    {"IVP 100", [](int d) { return d != 15; }, "Ура. Вирус убит.",
-     "К сожалению антивирус IVP 100 не смог уничтожить этот вирус.", "Не могу убить!"},
-}};
 
 }  // namespace
 
@@ -63,17 +45,15 @@ void FrmVirus::onClick(const std::string& control) {
 }
 
 void FrmVirus::fight(std::int16_t damage) {
-    const std::string& installed = state().lblAntvirus;
-    const auto antivirus = std::find_if(kAntiviruses.begin(), kAntiviruses.end(),
-                                        [&](const Antivirus& a) { return a.name == installed; });
-    if (antivirus == kAntiviruses.end()) {
+    const Antivirus* antivirus = antivirusNamed(state().lblAntvirus);
+    if (!antivirus) {
         game.tell("Надо было антивирус покупать.", "У вас нет антивируса.");
-    } else if (antivirus->wins(damage)) {
-        game.tell(antivirus->wonTitle, kKilled, Icon::Information);
+    } else if (antivirus->winsFight(damage)) {
+        game.tell(std::string(antivirus->fightWonTitle), kKilled, Icon::Information);
         game.windows().hide(name());
         return;
     } else {
-        game.tell(antivirus->lostTitle, antivirus->lostText);
+        game.tell(std::string(antivirus->fightLostTitle), std::string(antivirus->fightLostText));
     }
     lose(damage);
 }

@@ -118,12 +118,13 @@ bool lifeTick(Game& game) {
     if (hunger < kHungerWarning) {
         game.tell("ОПАСНОСТЬ!!!",
                   "Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и поесть "
-                  "вдоволь.   ВНИМАНИЕ: если ваше состояние сытости достигнет -30, тогда вас "
-                  "постигнет лютая смерть!!!");
+                  "вдоволь.   ВНИМАНИЕ: если ваше состояние сытости достигнет " +
+                      std::to_string(kHungerDeath) + ", тогда вас постигнет лютая смерть!!!");
     } else if (mood < kMoodWarning) {
         game.tell("ОПАСНОСТЬ!!!!!!!!!!!!!!!!!!!!",
                   "Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если ваше "
-                  "настроение достигнет -40, тогда вас постигнет лютая смерть!!!");
+                  "настроение достигнет " +
+                      std::to_string(kMoodDeath) + ", тогда вас постигнет лютая смерть!!!");
     }
 
     // Each course charges its fixed amount per tick; the fee field only says "enrolled".
@@ -143,7 +144,7 @@ bool lifeTick(Game& game) {
 
     if (computerComplete(s)) {
         addNumber(s.lblVir, 1);
-        if (readNumber(s.lblVir) >= 10) {
+        if (readNumber(s.lblVir) >= kVirusOutbreak) {
             const std::string count = s.lblVir;
             Place* virus = game.windows().load("frmVirus");
             if (virus && virus->has("lblHMV")) (*virus)["lblHMV"].text = count;

@@ -14,6 +14,9 @@ inline constexpr int kHungerDeath = -30;
 inline constexpr int kMoodWarning = -30;
 inline constexpr int kMoodDeath = -40;
 
+/// A whole computer gathers a virus a life tick; at this many one breaks out.
+inline constexpr int kVirusOutbreak = 10;
+
 /// One tick of `tmrTime`: the hour, and at midnight interest, salary, the next day and the
 /// recovery save.
 void clockTick(Game& game);
