@@ -10,6 +10,7 @@
 #include "focusframestyle.h"
 #include "gamesettings.h"
 #include "qtsavedgamefiles.h"
+#include "zoom.h"
 
 namespace brankor::ui {
 
@@ -76,10 +77,8 @@ void Application::installTranslations() {
 void Application::applyStyle() {
     QApplication::setStyle(new FocusFrameStyle);
     QApplication::setWindowIcon(artIcon(QStringLiteral("icon")));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(9);
-    QApplication::setFont(font);
-    qApp->setStyleSheet(QStringLiteral(R"(
+    // The desktop's font at the zoom the player chose, and the game's colours and spacing.
+    Zoom::instance().start(QStringLiteral(R"(
 QMainWindow, QDialog { background: #f3efe6; }
 QGroupBox {
     border: 1px solid #b9ae98; border-radius: 6px; margin-top: 10px; padding: 6px 4px 4px 4px;

@@ -1,8 +1,11 @@
 #include "art.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QStyleOption>
 #include <QSvgRenderer>
 
 namespace brankor::ui {
@@ -11,6 +14,42 @@ namespace {
 QString path(const QString& name) {
     return QStringLiteral(":/art/%1.svg").arg(name);
 }
+
+/// An icon drawn from its picture at whatever size and resolution it is shown at, so that it
+/// stays crisp at every zoom; disabled, it is greyed as the style greys icons.
+class ArtIconEngine : public QIconEngine {
+  public:
+    explicit ArtIconEngine(QString name) : m_name(std::move(name)) {}
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        return draw(size, mode, 1.0);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const QSize size = fitted(rect.size());
+        const QPoint at = rect.topLeft() + QPoint((rect.width() - size.width()) / 2,
+                                                  (rect.height() - size.height()) / 2);
+        painter->drawPixmap(at, draw(size, mode, painter->device()->devicePixelRatioF()));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return fitted(size); }
+    QIconEngine* clone() const override { return new ArtIconEngine(m_name); }
+    QString key() const override { return QStringLiteral("brankor-art"); }
+
+  private:
+    QPixmap draw(QSize size, QIcon::Mode mode, qreal ratio) const {
+        QPixmap drawn = artPixmap(m_name, fitted(size), ratio);
+        if (mode != QIcon::Disabled || drawn.isNull()) return drawn;
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(QIcon::Disabled, drawn, &option);
+    }
+    /// The picture's shape at most `size` big.
+    QSize fitted(QSize size) const {
+        if (m_natural.isEmpty()) m_natural = artSize(m_name);
+        return m_natural.isEmpty() ? size : m_natural.scaled(size, Qt::KeepAspectRatio);
+    }
+
+    QString m_name;
+    mutable QSize m_natural;
+};
 
 }  // namespace
 
@@ -47,11 +86,8 @@ QPixmap artPixmap(const QString& name, QSize size, qreal devicePixelRatio) {
 }
 
 QIcon artIcon(const QString& name) {
-    QIcon icon;
-    const QSize natural = artSize(name);
-    if (natural.isEmpty()) return icon;
-    for (const qreal dpr : {1.0, 2.0}) icon.addPixmap(artPixmap(name, natural, dpr));
-    return icon;
+    if (artSize(name).isEmpty()) return {};
+    return QIcon(new ArtIconEngine(name));
 }
 
 }  // namespace brankor::ui

@@ -7,6 +7,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "zoom.h"
+
 namespace brankor::ui {
 namespace {
 
@@ -79,6 +81,7 @@ CareerWindow::CareerWindow(Game& game, QWidget* mainWindow) : QDialog(mainWindow
     layout->addWidget(buttons);
     refresh();
     m_tree->expandAll();
+    Zoom::instance().follow(*this);
 }
 
 void CareerWindow::refresh() {

@@ -8,18 +8,24 @@
 #include <QTextEdit>
 
 #include "art.h"
+#include "zoom.h"
 
 namespace brankor::ui {
 namespace {
 
 void showPicture(QWidget& widget, const QString& picture) {
     if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        if (label->property("art").toString() == picture && !label->pixmap().isNull()) return;
-        label->setProperty("art", picture);
         // A label laid out at a fixed size draws the picture at that size; otherwise at the
-        // picture's own size.
+        // picture's own size at the zoom. Drawn again when the zoom changed the size.
         QSize size = label->testAttribute(Qt::WA_Resized) ? label->size() : label->minimumSize();
-        if (size.width() < 8 || size.height() < 8) size = artSize(picture);
+        if (size.width() < 8 || size.height() < 8) {
+            const QSize natural = artSize(picture);
+            size = QSize(zoomed(natural.width()), zoomed(natural.height()));
+        }
+        if (label->property("art").toString() == picture && !label->pixmap().isNull() &&
+            label->pixmap().deviceIndependentSize().toSize() == size)
+            return;
+        label->setProperty("art", picture);
         label->setPixmap(artPixmap(picture, size, label->devicePixelRatioF()));
     } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
         if (button->property("art").toString() == picture) return;
@@ -54,9 +60,20 @@ void showText(QWidget& widget, const QString& text) {
     }
 }
 
+/// Twips to pixels: 15 to one at 100 %, then the zoom.
+int pixels(int twips) {
+    return static_cast<int>(twips * Zoom::instance().factor() / 15);
+}
+
 }  // namespace
 
 void applyControl(QWidget& widget, const Control& control) {
+    // The place first: a picture is drawn at the size of its control.
+    if (control.geometry) {
+        const Twips& g = *control.geometry;
+        const QRect rect(pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height));
+        if (widget.geometry() != rect) widget.setGeometry(rect);
+    }
     if (!control.picture.empty()) {
         showPicture(widget, QString::fromStdString(control.picture));
     } else {
@@ -66,12 +83,6 @@ void applyControl(QWidget& widget, const Control& control) {
             if (auto* button = qobject_cast<QAbstractButton*>(&widget)) button->setIcon({});
         }
         showText(widget, shownText(control.text));
-    }
-    if (control.geometry) {
-        // Twips to pixels: 15 to one at the window's logical scale.
-        const Twips& g = *control.geometry;
-        const QRect rect(g.left / 15, g.top / 15, g.width / 15, g.height / 15);
-        if (widget.geometry() != rect) widget.setGeometry(rect);
     }
     const bool enabled = !widget.testAttribute(Qt::WA_ForceDisabled);
     if (enabled != control.enabled) widget.setEnabled(control.enabled);

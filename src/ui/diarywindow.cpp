@@ -19,6 +19,7 @@
 
 #include "diarychart.h"
 #include "diarytable.h"
+#include "zoom.h"
 
 namespace brankor::ui {
 namespace {
@@ -95,6 +96,7 @@ DiaryWindow::DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow
     layout->addWidget(m_events);
     layout->addWidget(buttons);
     refresh();
+    Zoom::instance().follow(*this);
 }
 
 void DiaryWindow::refresh() {

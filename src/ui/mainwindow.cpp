@@ -23,6 +23,8 @@
 #include "qtsavedgamefiles.h"
 #include "recentgamesmenu.h"
 #include "statuspanel.h"
+#include "zoom.h"
+#include "zoommenu.h"
 
 namespace brankor::ui {
 namespace {
@@ -69,6 +71,7 @@ MainWindow::MainWindow(Game& game, Navigator& navigator)
     armTimer();
     // The pause keys work in the place windows too, which block the main window's shortcuts.
     qApp->installEventFilter(this);
+    Zoom::instance().follow(*this);
     // Where the player left the window last time, if the screens still show it.
     restoreGeometry(gameSettings()->value(kGeometryKey).toByteArray());
 }
@@ -122,6 +125,8 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     addItem(file, QStringLiteral("&Выход"), "Exit", menuExit)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    menuBar()->addMenu(new ZoomMenu(*this));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
     help->setObjectName(QStringLiteral("mnuHelp"));

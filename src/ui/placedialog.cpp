@@ -13,12 +13,17 @@
 #include "accessiblelabels.h"
 #include "art.h"
 #include "controlsync.h"
+#include "zoom.h"
 
 namespace brankor::ui {
 
 PlaceDialog::PlaceDialog(std::unique_ptr<Place> place, const SetupUi& setupUi, QWidget* parent)
     : QDialog(parent), m_place(std::move(place)) {
     setupUi(*this);
+    // Scaled to the zoom before the first sync, which places the moving controls; after a
+    // change of zoom every control is shown again at its new size.
+    Zoom::instance().follow(*this);
+    connect(&Zoom::instance(), &Zoom::changed, this, &PlaceDialog::rezoom);
     setObjectName(QString::fromStdString(m_place->name()));
     setWindowTitle(QString::fromStdString(m_place->caption()));
     setWindowIcon(artIcon(QStringLiteral("icon")));
@@ -162,6 +167,11 @@ void PlaceDialog::sync() {
     }
     labelValues();
     m_syncing = false;
+}
+
+void PlaceDialog::rezoom() {
+    for (auto& [name, shown] : m_shown) shown.control.reset();
+    if (!m_unload.unloading()) sync();
 }
 
 void PlaceDialog::setPaused(bool paused) {

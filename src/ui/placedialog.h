@@ -54,6 +54,8 @@ class PlaceDialog : public QDialog {
 
   private:
     void wire();
+    /// Shows every control again, at the sizes of a new zoom.
+    void rezoom();
     /// The named, enabled control at the deepest widget `watched`, "" for the bare window, or
     /// nothing when an unnamed caption, frame or scroll bar takes the pointer there.
     std::optional<QString> enabledControlAt(QObject* watched) const;

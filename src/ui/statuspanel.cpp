@@ -1,9 +1,12 @@
 #include "statuspanel.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+
+#include "windowscale.h"
 
 namespace brankor::ui {
 namespace {
@@ -151,13 +154,9 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     auto* stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(4, 0, 4, 0);
     stripLayout->setSpacing(2);
-    // The clock's figures change every game hour. At a fixed size a new figure only repaints its
-    // label; a label free to grow would lay the whole main window out again at every tick.
-    const auto fixFigures = [](QLabel* value, const QString& widest) {
-        QFont bold = value->font();
-        bold.setBold(true);  // as the style shows values
-        const QFontMetrics metrics(bold);
-        value->setFixedSize(metrics.horizontalAdvance(widest), metrics.height());
+    const auto fixFigures = [this](QLabel* value, const QString& widest) {
+        sizedByFont(*value);
+        m_figures.append({value, widest});
     };
     QLabel* dateCaption = caption(QStringLiteral("Дата:"), QStringLiteral("cap_lblDay"), nullptr);
     stripLayout->addWidget(dateCaption);
@@ -190,6 +189,7 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     stripLayout->addWidget(hours);
     stripLayout->addWidget(new QLabel(QStringLiteral(":00")));
     stripLayout->addStretch(1);
+    fitFigures();
 
     auto* personal =
         frame(QStringLiteral("Личный статус"), QStringLiteral("fraPersonal"), kPersonal);
@@ -246,6 +246,21 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     grid->addWidget(study, 3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+}
+
+void StatusPanel::fitFigures() {
+    // The clock's figures change every game hour. At a fixed size a new figure only repaints its
+    // label; a label free to grow would lay the whole main window out again at every tick.
+    QFont bold = font();
+    bold.setBold(true);  // as the style shows values
+    const QFontMetrics metrics(bold);
+    for (const auto& [value, widest] : std::as_const(m_figures))
+        value->setFixedSize(metrics.horizontalAdvance(widest), metrics.height());
+}
+
+void StatusPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) fitFigures();  // a new zoom
+    QWidget::changeEvent(event);
 }
 
 void StatusPanel::nameValue(QLabel& value) {
