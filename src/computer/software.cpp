@@ -72,7 +72,7 @@ void FrmPrograms::onClick(const std::string& control) {
 void FrmPrograms::install(const Program& program) {
     GameState& s = state();
     if (refuseWithoutMoney(game)) return;
-    if (!fits(s, program)) {
+    if (!allHold(s, program.requirements)) {
         game.tell("Не подходит конфигурация  компьютера",
                   "Конфигурация вашего компьютера не подходит");
         return;

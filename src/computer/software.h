@@ -33,9 +33,6 @@ struct Program {
 /// The programs: systems, languages, graphics editors, antiviruses, lowest first in each.
 std::span<const Program> programs();
 
-/// The computer meets every requirement of the program.
-bool fits(const GameState& state, const Program& program);
-
 /// What the offer panel describes while the program's button is hovered.
 std::string description(const Program& program);
 

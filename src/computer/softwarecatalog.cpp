@@ -293,11 +293,6 @@ std::span<const Program> programs() {
     return table;
 }
 
-bool fits(const GameState& state, const Program& program) {
-    return std::all_of(program.requirements.begin(), program.requirements.end(),
-                       [&state](const Requirement& r) { return r.holds(state); });
-}
-
 std::string description(const Program& program) {
     return std::string(program.hoverFirst) +
            std::string(VinchesterNames.at(static_cast<std::size_t>(program.hoverDisk))) +

@@ -1,5 +1,7 @@
 #include "requirement.h"
 
+#include <algorithm>
+
 namespace brankor {
 
 bool Requirement::holds(const GameState& state) const {
@@ -16,6 +18,11 @@ bool Requirement::holds(const GameState& state) const {
             return state.*variable == number;
     }
     return false;
+}
+
+bool allHold(const GameState& state, std::span<const Requirement> requirements) {
+    return std::all_of(requirements.begin(), requirements.end(),
+                       [&state](const Requirement& r) { return r.holds(state); });
 }
 
 }  // namespace brankor

@@ -2,6 +2,7 @@
 // One condition on the game state, as jobs and programs state them: a ladder field "X or
 // better", a field holding or not holding a text, a 16-bit variable reaching a number.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,8 @@ struct Requirement {
 
     bool holds(const GameState& state) const;
 };
+
+/// Every one of `requirements` holds: a job hires, a program installs.
+bool allHold(const GameState& state, std::span<const Requirement> requirements);
 
 }  // namespace brankor

@@ -83,7 +83,7 @@ std::vector<GuideRow> careerGuide(const GameState& state) {
         GuideRow row;
         row.job = &job;
         for (const Requirement& r : job.requirements) row.cells.push_back(cellOf(r, state));
-        row.qualifies = qualifies(state, job);
+        row.qualifies = allHold(state, job.requirements);
         row.current = state.lblMyWork == job.name;
         if (row.current) currentIndex = rows.size(), employed = true;
         rows.push_back(std::move(row));

@@ -207,11 +207,6 @@ const Job* jobOf(std::string_view button) {
     return it == all.end() ? nullptr : &*it;
 }
 
-bool qualifies(const GameState& state, const Job& job) {
-    return std::all_of(job.requirements.begin(), job.requirements.end(),
-                       [&state](const Requirement& r) { return r.holds(state); });
-}
-
 std::string refusalText(const Job& job) {
     std::string text(job.refusedText);
     for (const Requirement& r : job.requirements)

@@ -37,9 +37,6 @@ std::span<const Job> jobs();
 /// The job of a work-window button, or nullptr.
 const Job* jobOf(std::string_view button);
 
-/// Every requirement of the job holds.
-bool qualifies(const GameState& state, const Job& job);
-
 /// The text of the job's refusal box: the minimum requirements, ending with the lowest car
 /// accepted where the job asks for one.
 std::string refusalText(const Job& job);

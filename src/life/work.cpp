@@ -43,7 +43,7 @@ void FrmWork::onMouseMove(const std::string& control) {
     const Job* job = jobOf(control);
     if (!job) return;
     (*this)["lbladdSpec"].text = job->description;
-    (*this)["lblWCan"].text = qualifies(state(), *job) ? "" : kCannot;
+    (*this)["lblWCan"].text = allHold(state(), job->requirements) ? "" : kCannot;
     m_judged = true;
 }
 
