@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "core/findrow.h"
 #include "core/number.h"
 
 namespace brankor {
@@ -50,10 +51,7 @@ std::optional<std::size_t> nextDisk(const GameState& state) {
 }
 
 const Component* componentOf(const std::string& button) {
-    const auto all = components();
-    const auto it = std::find_if(all.begin(), all.end(),
-                                 [&button](const Component& c) { return c.button == button; });
-    return it == all.end() ? nullptr : &*it;
+    return findRow(components(), &Component::button, button);
 }
 
 bool isCard(const Component& component) {
@@ -64,10 +62,9 @@ bool isCard(const Component& component) {
 /// The need of the card model `model` of `component`, if the model is one of its rungs.
 std::optional<CardNeed> cardNeed(const Component& component, std::string_view model) {
     if (!component.models.contains(model)) return std::nullopt;
-    const auto it = std::find_if(kCardNeeds.begin(), kCardNeeds.end(),
-                                 [model](const CardNeed& need) { return need.model == model; });
-    if (it == kCardNeeds.end()) return std::nullopt;
-    return *it;
+    const CardNeed* need = findRow(kCardNeeds, &CardNeed::model, model);
+    if (!need) return std::nullopt;
+    return *need;
 }
 
 }  // namespace

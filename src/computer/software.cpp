@@ -4,6 +4,7 @@
 #include <array>
 
 #include "antivirus.h"
+#include "core/findrow.h"
 #include "core/number.h"
 
 namespace brankor {
@@ -20,10 +21,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kFrames =
 }};
 
 const Program* programOf(const std::string& button) {
-    const auto all = programs();
-    const auto it = std::find_if(all.begin(), all.end(),
-                                 [&button](const Program& p) { return p.button == button; });
-    return it == all.end() ? nullptr : &*it;
+    return findRow(programs(), &Program::button, button);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "findrow.h"
 #include "ladder.h"
 #include "number.h"
 
@@ -125,9 +126,8 @@ std::span<const PlaceButton> placeButtons() {
 }
 
 void openPlace(Game& game, std::string_view button) {
-    const auto it = std::find_if(kButtons.begin(), kButtons.end(),
-                                 [button](const PlaceButton& b) { return b.button == button; });
-    if (it == kButtons.end()) return;
+    const PlaceButton* it = findRow(kButtons, &PlaceButton::button, button);
+    if (!it) return;
     if (it->button == "imgHakker" && !mayHack(game)) return;
     if (it->button == "imgBank" && !travelToBank(game)) return;
     game.windows().show(std::string(it->window), it->modality);

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
+#include "findrow.h"
 #include "number.h"
 
 namespace brankor {
 
 std::optional<OfferRung> rungFrom(std::span<const OfferRung> ladder, std::string_view current) {
-    const auto it = std::find_if(ladder.begin(), ladder.end(),
-                                 [current](const OfferRung& rung) { return rung.from == current; });
-    if (it == ladder.end()) return std::nullopt;
-    return *it;
+    const OfferRung* rung = findRow(ladder, &OfferRung::from, current);
+    if (!rung) return std::nullopt;
+    return *rung;
 }
 
 bool refuseWithoutMoney(Game& game) {

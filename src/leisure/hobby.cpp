@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "core/findrow.h"
 #include "core/number.h"
 
 namespace brankor {
@@ -79,9 +80,7 @@ std::string busQuestion() {
 }
 
 const FishingGoods* goodsOf(const std::string& button) {
-    const auto it = std::find_if(kGoods.begin(), kGoods.end(),
-                                 [&button](const FishingGoods& g) { return g.button == button; });
-    return it == kGoods.end() ? nullptr : &*it;
+    return findRow(kGoods, &FishingGoods::button, button);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/findrow.h"
 #include "core/number.h"
 #include "core/offerpanel.h"
 
@@ -63,9 +64,7 @@ void goOut(Game& game, const Outing& outing) {
 
 template <class Row, std::size_t N>
 const Row* rowOf(const std::array<Row, N>& table, const std::string& button) {
-    const auto it = std::find_if(table.begin(), table.end(),
-                                 [&button](const Row& row) { return row.button == button; });
-    return it == table.end() ? nullptr : &*it;
+    return findRow(table, &Row::button, button);
 }
 
 }  // namespace

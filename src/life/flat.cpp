@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/findrow.h"
 #include "core/number.h"
 
 namespace brankor {
@@ -64,10 +65,7 @@ constexpr std::array<std::string_view, 5> kPictures = {"imgMainFlat", "imgFlat",
 constexpr std::string_view kWelcome = "Покупайте и обустраивайте вашу квартиру";
 
 const HomeLadder* ladderOf(const std::string& button) {
-    const auto it =
-        std::find_if(kLadders.begin(), kLadders.end(),
-                     [&button](const HomeLadder& ladder) { return ladder.button == button; });
-    return it == kLadders.end() ? nullptr : &*it;
+    return findRow(kLadders, &HomeLadder::button, button);
 }
 
 }  // namespace

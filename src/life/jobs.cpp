@@ -4,6 +4,7 @@
 #include <array>
 
 #include "computer/computerladders.h"
+#include "core/findrow.h"
 #include "shop.h"
 
 namespace brankor {
@@ -201,10 +202,7 @@ std::span<const Job> jobs() {
 }
 
 const Job* jobOf(std::string_view button) {
-    const auto all = jobs();
-    const auto it =
-        std::find_if(all.begin(), all.end(), [button](const Job& j) { return j.button == button; });
-    return it == all.end() ? nullptr : &*it;
+    return findRow(jobs(), &Job::button, button);
 }
 
 std::string refusalText(const Job& job) {

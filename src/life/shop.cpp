@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "core/findrow.h"
 #include "core/number.h"
 
 namespace brankor {
@@ -51,9 +52,7 @@ std::optional<std::size_t> nextCar(const GameState& state) {
 }
 
 const Meal* mealOf(const std::string& button) {
-    const auto it = std::find_if(kMeals.begin(), kMeals.end(),
-                                 [&button](const Meal& meal) { return meal.button == button; });
-    return it == kMeals.end() ? nullptr : &*it;
+    return findRow(kMeals, &Meal::button, button);
 }
 
 }  // namespace
