@@ -19,7 +19,7 @@ TRANSCRIPT(frmInternet) {
     for (const auto& [missing, unused] : parts) {
         s.step(std::string("(everything but ") + missing + ")", [&] {
             for (const auto& [part, model] : parts)
-                *fieldByName(s.state(), part) = part == missing ? "Пока нет" : model;
+                textField(s.state(), part) = part == missing ? "Пока нет" : model;
         });
         s.click("cmdPodkl");
     }

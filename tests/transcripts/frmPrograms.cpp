@@ -73,7 +73,7 @@ void fit(Script& s, const std::string& button, const std::string& needs,
             if (part == "disk")
                 setVinchester(s.state(), static_cast<std::int16_t>(std::stoi(*at)));
             else
-                *fieldByName(s.state(), rungs[0]) = *at;
+                textField(s.state(), rungs[0]) = *at;
         }
     });
 }

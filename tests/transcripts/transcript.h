@@ -21,12 +21,19 @@
 #include <initializer_list>
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "fakes/fakes.h"
 
 namespace brankor::transcripts {
+
+/// The text field of that name; a name that is none stops the script with its name.
+inline std::string& textField(GameState& state, const std::string& name) {
+    if (std::string* field = fieldByName(state, name)) return *field;
+    throw std::logic_error("no text field " + name);
+}
 
 class Script : public testing::TestGame {
   public:
