@@ -336,6 +336,26 @@ QString directory() {
 class WindowsTranscriptTest : public QObject {
     Q_OBJECT
   private slots:
+    // The rules tie themselves to a form by the controls' names: a name the rules declare but
+    // the form lacks would leave that control's changes unseen. The arcade's field paints the
+    // ball and the paddle itself, and its two hidden boxes only hold the ball's speed.
+    void everyControlTheRulesDeclareIsOnItsForm() {
+        const QStringList notOnForms = {"frmAr.C1", "frmAr.P1", "frmAr.T1", "frmAr.T2"};
+        UiGame g;
+        QStringList missing;
+        for (const auto& [name, kind] : ui::placeKinds()) {
+            const std::unique_ptr<Place> rules = kind.make(g.app.game());
+            QDialog form;
+            kind.setupUi(form);
+            for (const auto& [control, unused] : rules->controls())
+                if (const auto full = QString::fromStdString(name + "." + control);
+                    !form.findChild<QWidget*>(QString::fromStdString(control)) &&
+                    !notOnForms.contains(full))
+                    missing << full;
+        }
+        QCOMPARE(missing.join(", "), QString());
+    }
+
     void window_data() {
         QTest::addColumn<QString>("window");
         QTest::newRow("frmMain") << QString("frmMain");
