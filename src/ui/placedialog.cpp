@@ -14,6 +14,7 @@
 #include "art.h"
 #include "controlsync.h"
 #include "zoom.h"
+#include "zoommenu.h"
 
 namespace brankor::ui {
 
@@ -303,6 +304,7 @@ bool PlaceDialog::keyEvent(QObject* watched, QKeyEvent* event) {
     // A key travels from the focused control up to the window; the window hears it once, first.
     QWidget* focus = focusWidget();
     if (watched != (focus ? focus : this)) return false;
+    if (ZoomMenu::takeKey(*event)) return true;  // the zoom keys work in every window
     const std::string control = focus ? controlNameOf(focus).toStdString() : std::string();
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     // A held key repeats what it moves (the arcade's paddle) but presses nothing twice: Space or

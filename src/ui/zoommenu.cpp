@@ -1,6 +1,7 @@
 #include "zoommenu.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QScreen>
 
 #include "windowscale.h"
@@ -61,6 +62,21 @@ int ZoomMenu::stepFrom(int by) const {
     if (index < 0 || index >= static_cast<int>(kZoomSteps.size())) return now;
     const int step = kZoomSteps[static_cast<std::size_t>(index)];
     return fits(step) ? step : now;
+}
+
+bool ZoomMenu::takeKey(const QKeyEvent& event) {
+    const QKeySequence pressed(event.keyCombination());
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const auto* menu = window->findChild<ZoomMenu*>();
+        if (!menu) continue;
+        for (QAction* key : {menu->m_larger, menu->m_smaller,
+                             menu->findChild<QAction*>(QStringLiteral("ZoomReset"))}) {
+            if (!key->shortcuts().contains(pressed)) continue;
+            if (key->isEnabled()) key->trigger();
+            return true;
+        }
+    }
+    return false;
 }
 
 void ZoomMenu::follow() {

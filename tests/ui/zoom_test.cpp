@@ -166,6 +166,23 @@ class ZoomTest : public QObject {
         QCOMPARE(ui::Zoom::instance().percent(), 175);
         QVERIFY(!item(g, "ZoomIn")->isEnabled());
     }
+
+    // The menu's window waits under an open place; the keys zoom from the place as well.
+    void theKeysZoomFromAPlaceToo() {
+        UiGame g;
+        g.startGame();
+        g.messages.answers = {Answer::Yes};  // the taxi to the bank
+        int zoomed = 0;
+        g.visit("imgBank", "frmBank", [&] {
+            QWidget* amount = g.widget("frmBank", "txtPut");
+            amount->setFocus();
+            QTest::keyClick(amount, Qt::Key_Equal, Qt::ControlModifier);
+            zoomed = ui::Zoom::instance().percent();
+            QTest::keyClick(amount, Qt::Key_0, Qt::ControlModifier);
+        });
+        QCOMPARE(zoomed, 125);
+        QCOMPARE(ui::Zoom::instance().percent(), 100);
+    }
 };
 
 int main(int argc, char** argv) {
