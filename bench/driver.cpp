@@ -1,12 +1,15 @@
 // Runs the real game without a player, for bench/run.sh. The game itself takes no options; this
 // separate program starts it exactly as the game's main() does and measures it.
-//   brankor_bench_driver startup       exits once the start-up window has been painted
+//   brankor_bench_driver startup       exits once the start-up window has been painted, and
+//                                      says how many shared libraries it had mapped by then
 //   brankor_bench_driver idle SECONDS  starts a game ("OK" in the start-up window), waits, then
 //                                      reports the CPU time spent after the main window was first
 //                                      painted and the peak memory, and exits
 //   brankor_bench_driver busy SECONDS  as idle, with the windows that keep timers of their own
 //                                      running open (hacking, the virus, the jokes site), and
 //                                      the diary
+// The idle runs also count wake-ups and paints; with BENCH_SMAPS=FILE set they copy
+// /proc/self/smaps to FILE at the main window's first paint, for a breakdown of the memory.
 //   brankor_bench_driver arcade SECONDS as idle, but with an arcade game running (paddle idle;
 //                                      every play-again question answered Yes) instead of the
 //                                      busy windows
@@ -71,25 +74,32 @@ int main(int argc, char* argv[]) {
     brankor::ui::Navigator& navigator = game.navigator();
 
     brankor::bench::Usage shown;
+    brankor::bench::PaintCount painted;
+    long paintsShown = 0, windowsShown = 0;
     std::unique_ptr<brankor::bench::PaintWatch> mainPainted;
     brankor::bench::PaintWatch firstPainted(
         [](QWidget& w) { return named(w, "frmFirst"); },
         [&] {
             if (!idle) {
+                brankor::bench::printMappedLibraries();
                 QCoreApplication::exit(0);
                 return;
             }
             mainPainted = std::make_unique<brankor::bench::PaintWatch>(
                 [](QWidget& w) { return named(w, "frmMain"); },
                 [&] {
+                    brankor::bench::copySmaps();
                     shown = brankor::bench::usageNow();
+                    paintsShown = painted.paints;
+                    windowsShown = painted.windows;
                     QTimer::singleShot(seconds * 1000, &app, [&] {
                         if (!navigator.mainWindow()) {
                             std::fprintf(stderr, "the game ended during the idle run\n");
                             QCoreApplication::exit(1);
                             return;
                         }
-                        brankor::bench::printUsageSince(shown);
+                        brankor::bench::printUsageSince(shown, painted.paints - paintsShown,
+                                                        painted.windows - windowsShown);
                         QCoreApplication::exit(0);
                     });
                 });

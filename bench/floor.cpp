@@ -3,6 +3,7 @@
 //   brankor_floor startup      shows the window and exits once it has been painted
 //   brankor_floor idle SECONDS shows the window with one 1500 ms timer, then reports the CPU time
 //                              spent after the first paint and the peak memory, and exits
+// With BENCH_SMAPS=FILE set, the idle run copies /proc/self/smaps to FILE at its first paint.
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -51,9 +52,11 @@ int main(int argc, char* argv[]) {
         [](QWidget& w) { return w.objectName() == QLatin1String("floor"); },
         [&] {
             if (!idle) {
+                brankor::bench::printMappedLibraries();
                 QCoreApplication::exit(0);
                 return;
             }
+            brankor::bench::copySmaps();
             shown = brankor::bench::usageNow();
             timer.start();
             QTimer::singleShot(seconds * 1000, &app, [&] {

@@ -36,4 +36,24 @@ class PaintWatch : public QObject {
     bool m_seen = false;
 };
 
+/// Counts what the program draws from its creation on: widgets painted, and windows repainted
+/// (each window repaint paints the widgets that changed in one pass).
+class PaintCount : public QObject {
+  public:
+    PaintCount() { qApp->installEventFilter(this); }
+    long paints = 0;
+    long windows = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType()) return false;
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        else if (event->type() == QEvent::UpdateRequest &&
+                 static_cast<QWidget*>(watched)->isWindow())
+            ++windows;
+        return false;
+    }
+};
+
 }  // namespace brankor::bench
