@@ -13,6 +13,8 @@ namespace brankor::ui {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+/// Room around the paddle's picture for its outline.
+constexpr int kPaddleMargin = 2;
 const QColor kOutline(0x2b, 0x2d, 0x42);
 const QColor kSky(0xe9, 0xf3, 0xfb);
 const QColor kFloor(0xcf, 0xdd, 0xea);
@@ -143,27 +145,40 @@ const QPixmap& ArcadeField::ballPixmap() {
 
 void ArcadeField::paintPaddle(QPainter& painter, const Sprite& paddle) {
     if (paddle.rect.isEmpty()) return;
+    painter.drawPixmap(paddle.rect.topLeft() - QPoint(kPaddleMargin, kPaddleMargin),
+                       paddlePixmap(paddle));
+}
+
+const QPixmap& ArcadeField::paddlePixmap(const Sprite& paddle) {
+    // Drawn once for each picture and size, not at every tick: the paddle only moves.
+    const qreal ratio = devicePixelRatioF();
+    if (!m_paddlePixmap.isNull() && m_paddleArt == paddle.picture &&
+        m_paddleSize == paddle.rect.size() && m_paddlePixmap.devicePixelRatio() == ratio)
+        return m_paddlePixmap;
+    m_paddleArt = paddle.picture;
+    m_paddleSize = paddle.rect.size();
+    // The outline reaches a pixel beyond the paddle: the picture has a margin for it.
+    const QRect rect(QPoint(kPaddleMargin, kPaddleMargin), paddle.rect.size());
+    m_paddlePixmap = QPixmap((paddle.rect.size() + QSize(2, 2) * kPaddleMargin) * ratio);
+    m_paddlePixmap.setDevicePixelRatio(ratio);
+    m_paddlePixmap.fill(Qt::transparent);
+    QPainter painter(&m_paddlePixmap);
     // The paddle's pattern repeats along it, so a shrinking paddle keeps its pattern's shape.
-    if (m_tilePicture != paddle.picture) {
-        m_tilePicture = paddle.picture;
-        m_tile = artSize(paddle.picture);  // reads the picture: once per choice, not per paint
-    }
-    const QSize tile = m_tile;
+    const QSize tile = artSize(paddle.picture);
     QPainterPath shape;
-    const qreal radius = paddle.rect.height() / 3.0;
-    shape.addRoundedRect(QRectF(paddle.rect).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
-    painter.save();
+    const qreal radius = rect.height() / 3.0;
+    shape.addRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     painter.setRenderHint(QPainter::Antialiasing);
     if (!tile.isEmpty()) {
-        const int height = paddle.rect.height();
+        const int height = rect.height();
         const int width = std::max(1, tile.width() * height / tile.height());
-        QBrush pattern(artPixmap(paddle.picture, QSize(width, height), devicePixelRatioF()));
-        pattern.setTransform(QTransform::fromTranslate(paddle.rect.left(), paddle.rect.top()));
+        QBrush pattern(artPixmap(paddle.picture, QSize(width, height), ratio));
+        pattern.setTransform(QTransform::fromTranslate(rect.left(), rect.top()));
         painter.fillPath(shape, pattern);
     }
     painter.setPen(QPen(kOutline, 2));
     painter.drawPath(shape);
-    painter.restore();
+    return m_paddlePixmap;
 }
 
 }  // namespace brankor::ui

@@ -47,6 +47,8 @@ class ArcadeField : public QWidget {
     /// Repaints what moved since the last paint.
     void refresh();
     void paintPaddle(class QPainter& painter, const Sprite& paddle);
+    /// The paddle's picture with its outline, made again only when the picture or size changes.
+    const QPixmap& paddlePixmap(const Sprite& paddle);
     /// The ball's picture at its drawn size, made again only when the picture or size changes.
     const QPixmap& ballPixmap();
 
@@ -55,8 +57,9 @@ class ArcadeField : public QWidget {
     Sprite m_paddle;
     QString m_ballArt;
     QPixmap m_ballPixmap;
-    QString m_tilePicture;
-    QSize m_tile;
+    QString m_paddleArt;
+    QSize m_paddleSize;
+    QPixmap m_paddlePixmap;
 };
 
 }  // namespace brankor::ui

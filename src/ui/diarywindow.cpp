@@ -1,6 +1,6 @@
 #include "diarywindow.h"
 
-#include <QChartView>
+#include <QAbstractScrollArea>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -17,7 +17,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "diarychart.h"
+#include "core/number.h"
+#include "diaryplot.h"
 #include "diarytable.h"
 #include "zoom.h"
 
@@ -29,6 +30,23 @@ QString suggestedPicturePath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     return QDir(folder).filePath(QStringLiteral("Дневник.png"));
+}
+
+/// The tooltip over a plotted day: its date (the present moment's marked "сейчас") and its four
+/// numbers.
+QString tipOf(const DiaryPoint& day, bool present) {
+    const QString date = QString::fromStdString(day.date);
+    return QStringLiteral("%1\nДеньги: %2\nСчёт в банке: %3\nНастроение: %4\nСытость: %5")
+        .arg(present ? QStringLiteral("сейчас, %1").arg(date) : date,
+             QString::fromStdString(writeNumber(day.money)), QString::number(day.bankBalance),
+             QString::fromStdString(writeNumber(day.mood)),
+             QString::fromStdString(writeNumber(day.satiety)));
+}
+
+/// The widget the pointer moves over: a view's viewport, else the widget itself.
+QWidget* pointerArea(QWidget* view) {
+    auto* scrolled = qobject_cast<QAbstractScrollArea*>(view);
+    return scrolled ? scrolled->viewport() : view;
 }
 
 }  // namespace
@@ -45,15 +63,15 @@ DiaryWindow::DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow
     setSizeGripEnabled(true);
     resize(760, 600);
 
-    m_chart = new DiaryChart;
-    m_chartView = new QChartView(m_chart);
+    m_plot = createDiaryPlot();
+    m_chartView =
+        m_plot ? m_plot->widget() : new QLabel(QStringLiteral("График не удалось загрузить."));
     m_chartView->setObjectName(QStringLiteral("chtLife"));
-    m_chartView->setRenderHint(QPainter::Antialiasing);
     m_chartView->setAccessibleName(
         QStringLiteral("График: деньги, счёт в банке, настроение и сытость по дням"));
     m_chartView->setMinimumSize(420, 280);
-    m_chartView->viewport()->setMouseTracking(true);
-    m_chartView->viewport()->installEventFilter(this);
+    pointerArea(m_chartView)->setMouseTracking(true);
+    pointerArea(m_chartView)->installEventFilter(this);
 
     m_table = new DiaryTable(game, this);
     m_tableView = new QTableView;
@@ -105,7 +123,7 @@ void DiaryWindow::refresh() {
     m_drawn = true;
     m_shownRevision = m_game.diary.revision();
     m_shownNow = now;
-    m_chart->show(m_game);
+    if (m_plot) m_plot->draw(m_game.diary, now);
     m_table->reload();
     showEvents();
 }
@@ -133,14 +151,14 @@ void DiaryWindow::showEvents() {
 }
 
 bool DiaryWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_chartView->viewport() && event->type() == QEvent::MouseMove) {
+    if (m_plot && watched == pointerArea(m_chartView) && event->type() == QEvent::MouseMove) {
         const auto* move = static_cast<QMouseEvent*>(event);
-        const QString tip = m_chart->tipAt(
-            m_chart->mapFromScene(m_chartView->mapToScene(move->position().toPoint())));
-        if (tip.isEmpty())
-            QToolTip::hideText();
+        bool present = false;
+        if (const DiaryPoint* day = m_plot->dayAt(move->position().toPoint(), present))
+            QToolTip::showText(move->globalPosition().toPoint(), tipOf(*day, present),
+                               pointerArea(m_chartView));
         else
-            QToolTip::showText(move->globalPosition().toPoint(), tip, m_chartView->viewport());
+            QToolTip::hideText();
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -9,7 +9,6 @@
 #include "core/game.h"
 #include "unloadguard.h"
 
-class QChartView;
 class QFileDialog;
 class QListWidget;
 class QTableView;
@@ -17,7 +16,7 @@ class QTabWidget;
 
 namespace brankor::ui {
 
-class DiaryChart;
+class DiaryPlot;
 class DiaryTable;
 
 class DiaryWindow : public QDialog {
@@ -34,7 +33,6 @@ class DiaryWindow : public QDialog {
     /// Writes the chart as PNG to `path`; false when it could not be written.
     bool writePicture(const QString& path) const;
 
-    DiaryChart* chart() const { return m_chart; }
     /// Closed, and going as soon as its handlers have returned.
     bool unloading() const { return m_unload.unloading(); }
 
@@ -47,8 +45,8 @@ class DiaryWindow : public QDialog {
 
     Game& m_game;
     UnloadGuard& m_mainGuard;
-    DiaryChart* m_chart = nullptr;
-    QChartView* m_chartView = nullptr;
+    DiaryPlot* m_plot = nullptr;  ///< null when the chart library could not be loaded
+    QWidget* m_chartView = nullptr;
     DiaryTable* m_table = nullptr;
     QTableView* m_tableView = nullptr;
     QListWidget* m_events = nullptr;

@@ -203,6 +203,7 @@ void MainWindow::act(const std::function<void()>& rule) {
     UnloadGuard::Handling handling(m_unload);
     rule();
     m_navigator.refresh();
+    if (!m_closed) followRecovery();
 }
 
 void MainWindow::followRecovery() {
@@ -212,7 +213,13 @@ void MainWindow::followRecovery() {
 
 void MainWindow::syncPanel() {
     m_panel->sync(m_game.state);
-    followRecovery();
+    // The recovery save is written and removed by the game's clock and by the menu's items, so
+    // the disk is asked once a game hour and after an item; a place's handler (the arcade's
+    // 50 ms loop among them) does not ask it again. Opening the menu always asks.
+    if (m_recoveryFollowedAt != m_clock.ticks()) {
+        m_recoveryFollowedAt = m_clock.ticks();
+        followRecovery();
+    }
     if (m_career) m_career->refresh();
     showPaused();
 }

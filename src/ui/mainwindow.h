@@ -99,6 +99,7 @@ class MainWindow : public QMainWindow {
     PauseClock m_pause;
     Ticker m_clock;
     Ticker m_life;
+    std::int64_t m_recoveryFollowedAt = -1;  ///< the clock's tick at the last look for the save
     QTimer m_timer;
     bool m_closed = false;
     QPointer<CareerWindow> m_career;  ///< open while the player looks at it, deleted when closed

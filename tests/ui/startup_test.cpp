@@ -9,7 +9,7 @@
 
 #include "core/lifecycle.h"
 #include "core/savegame/savedgame.h"
-#include "ui/diarychart.h"
+#include "ui/chart/diarychart.h"
 #include "ui/diarywindow.h"
 #include "uitestsupport.h"
 
@@ -78,6 +78,12 @@ ui::DiaryWindow* openDiary(UiGame& g) {
     return g.main()->diary();
 }
 
+/// The diary's chart, as the chart library drew it.
+ui::DiaryChart* chartOf(QWidget* diary) {
+    return static_cast<ui::DiaryChart*>(
+        diary->findChild<QChartView*>(QStringLiteral("chtLife"))->chart());
+}
+
 QAbstractItemModel* table(QWidget* diary) {
     return diary->findChild<QTableView*>(QStringLiteral("tblLife"))->model();
 }
@@ -90,7 +96,7 @@ QString cell(QWidget* diary, int row, int column) {
 int pixelsOf(ui::DiaryWindow* diary, const QColor& colour) {
     auto* view = diary->findChild<QChartView*>(QStringLiteral("chtLife"));
     const QImage image = view->viewport()->grab().toImage();
-    const QRect plot = view->mapFromScene(diary->chart()->plotArea()).boundingRect();
+    const QRect plot = view->mapFromScene(chartOf(diary)->plotArea()).boundingRect();
     const qreal ratio = image.devicePixelRatio();
     int count = 0;
     for (int y = int(plot.top() * ratio); y < int(plot.bottom() * ratio); ++y) {
@@ -107,7 +113,7 @@ int pixelsOf(ui::DiaryWindow* diary, const QColor& colour) {
 
 /// The tooltip the chart shows with the pointer on day `x` of `line`, halfway up the plot.
 QString tipAt(ui::DiaryWindow* diary, QLineSeries* line, double x) {
-    ui::DiaryChart* chart = diary->chart();
+    ui::DiaryChart* chart = chartOf(diary);
     auto* view = diary->findChild<QChartView*>(QStringLiteral("chtLife"));
     const QPointF at(chart->mapToPosition({x, 0}, line).x(), chart->plotArea().center().y());
     // Straight to the chart: the tooltip's own window may lie under a pointer the offscreen
@@ -349,7 +355,7 @@ class StartupTest : public QObject {
         QVERIFY(diary && diary->isVisible() && !diary->isModal());
         QCOMPARE(diary->windowTitle(), QStringLiteral("Дневник"));
         QCOMPARE(openDiary(g), diary);  // a second time raises the same window
-        const QList<QLineSeries*> lines = diary->chart()->lines();
+        const QList<QLineSeries*> lines = chartOf(diary)->lines();
 
         // Three game days from one o'clock, redrawn only when something shown changed: three
         // midnights, six life ticks.
@@ -416,7 +422,7 @@ class StartupTest : public QObject {
         g.startGame();
         ui::DiaryWindow* diary = openDiary(g);
         play(g, 72);  // both bars start at 30 and fall alike
-        ui::DiaryChart* chart = diary->chart();
+        ui::DiaryChart* chart = chartOf(diary);
         QLineSeries* mood = chart->lines()[2];
         QLineSeries* satiety = chart->lines()[3];
         QCOMPARE(mood->points(), satiety->points());
@@ -459,7 +465,7 @@ class StartupTest : public QObject {
         g.startGame();
         ui::DiaryWindow* diary = openDiary(g);
         play(g, 240);  // ten midnights: more dates than the axis has room for
-        QLineSeries* money = diary->chart()->lines()[0];
+        QLineSeries* money = chartOf(diary)->lines()[0];
         QCOMPARE(money->count(), 11);
 
         // The pointer anywhere near a day tells the date the table gives that day.
@@ -473,7 +479,7 @@ class StartupTest : public QObject {
         QCOMPARE(cell(diary, 10, 0), QStringLiteral("сейчас, 19/05/26"));
 
         // Under the chart, the last midnight is always named.
-        auto* days = qobject_cast<QCategoryAxis*>(diary->chart()->axes(Qt::Horizontal)[0]);
+        auto* days = qobject_cast<QCategoryAxis*>(chartOf(diary)->axes(Qt::Horizontal)[0]);
         QCOMPARE(days->categoriesLabels().back(), QStringLiteral("19/05/26"));
         QVERIFY(days->categoriesLabels().size() <= 9);
     }
@@ -497,7 +503,7 @@ class StartupTest : public QObject {
 
         g.click("frmFirst", "cmdOK");
         QVERIFY(g.app.game().diary.events().empty());
-        QCOMPARE(openDiary(g)->chart()->lines()[0]->count(), 1);
+        QCOMPARE(chartOf(openDiary(g))->lines()[0]->count(), 1);
     }
 };
 

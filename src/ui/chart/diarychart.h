@@ -5,9 +5,12 @@
 // is told the day under it and its numbers.
 #include <QChart>
 #include <QList>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
-#include "core/game.h"
+#include "core/diary.h"
 
 class QCategoryAxis;
 class QGraphicsRectItem;
@@ -23,7 +26,7 @@ class DiaryChart : public QChart {
     DiaryChart();
 
     /// Draws the diary's midnights and, after them, the present moment.
-    void show(const Game& game);
+    void show(const Diary& diary, const DiaryPoint& present);
 
     /// The four series, in the legend's order: money, bank balance, mood, satiety.
     QList<QLineSeries*> lines() const { return m_lines; }
@@ -33,10 +36,9 @@ class DiaryChart : public QChart {
     /// The names written beside them, in the same order.
     QList<QGraphicsSimpleTextItem*> dangerLabels() const;
 
-    /// What the tooltip says with the pointer at `position` (in the chart's coordinates): the
-    /// plotted day nearest to it, by its date (the present moment's marked "сейчас"), and that
-    /// day's four numbers; nothing outside the plot.
-    QString tipAt(const QPointF& position);
+    /// The plotted day nearest to `position` (in the chart's coordinates), with `present` set
+    /// when it is the present moment; null outside the plot.
+    const DiaryPoint* dayAt(const QPointF& position, bool& present);
 
   private:
     QLineSeries* addLine(const QString& name, const QPen& pen, qreal markerSize, QValueAxis* axis);
@@ -44,6 +46,8 @@ class DiaryChart : public QChart {
     void addDangerLine(const QString& what, int level, const QPen& pen, Qt::Alignment place);
     void placeDangerLabels();
     void labelDays(const Diary& diary, double end);
+    /// Makes `axis` show `floor`..`ceiling` and everything in `values`.
+    void fit(QValueAxis* axis, const QList<double>& values, double floor, double ceiling);
 
     QCategoryAxis* m_days = nullptr;
     QValueAxis* m_money = nullptr;
@@ -57,6 +61,14 @@ class DiaryChart : public QChart {
         Qt::Alignment place;  ///< where the name sits: left or right end, above or below
     };
     QList<Danger> m_dangers;
+    /// What the axes were last fitted to and labelled with, so an unchanged axis is left alone.
+    std::optional<std::pair<double, double>> m_moneyBounds, m_barsBounds;
+    struct Labelled {
+        std::size_t days = 0;
+        std::string first, last;
+        bool operator==(const Labelled&) const = default;
+    };
+    std::optional<Labelled> m_labelled;
     /// What the last show() plotted: the midnights, then the present moment.
     std::vector<DiaryPoint> m_shown;
 };

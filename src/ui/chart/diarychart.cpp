@@ -12,7 +12,6 @@
 #include <cmath>
 
 #include "core/lifecycle.h"
-#include "core/number.h"
 
 namespace brankor::ui {
 namespace {
@@ -61,14 +60,6 @@ QList<QPointF> thinned(const QList<QPointF>& all) {
         if (high != low) out.append(*high);
     }
     return out;
-}
-
-/// A value axis that always shows `floor`..`ceiling` and everything in `values`.
-void fit(QValueAxis* axis, const QList<double>& values, double floor, double ceiling) {
-    double low = floor, high = ceiling;
-    for (double v : values) low = std::min(low, v), high = std::max(high, v);
-    axis->setRange(low, high + (high - low) / 20);  // room for the dots at the top
-    axis->applyNiceNumbers();
 }
 
 }  // namespace
@@ -193,13 +184,11 @@ void DiaryChart::placeDangerLabels() {
     }
 }
 
-void DiaryChart::show(const Game& game) {
-    const Diary& diary = game.diary;
+void DiaryChart::show(const Diary& diary, const DiaryPoint& present) {
     const auto& midnights = diary.midnights();
     // Midnight n of the history sits at day n; the present in the middle of the day after, so
     // it moves only when its numbers change.
     const double now = static_cast<double>(midnights.size()) + 0.5;
-    const DiaryPoint present = Diary::pointOf(game.state);
     m_shown.assign(midnights.begin(), midnights.end());
     m_shown.push_back(present);
 
@@ -234,8 +223,26 @@ void DiaryChart::show(const Game& game) {
     placeDangerLabels();
 }
 
+void DiaryChart::fit(QValueAxis* axis, const QList<double>& values, double floor, double ceiling) {
+    double low = floor, high = ceiling;
+    for (double v : values) low = std::min(low, v), high = std::max(high, v);
+    // An axis given a new range lays out and shapes all its labels again: a game hour in which
+    // only the present moment moved inside the old bounds leaves the axis alone.
+    const std::pair<double, double> bounds{low, high};
+    auto& fitted = axis == m_money ? m_moneyBounds : m_barsBounds;
+    if (fitted == bounds) return;
+    fitted = bounds;
+    axis->setRange(low, high + (high - low) / 20);  // room for the dots at the top
+    axis->applyNiceNumbers();
+}
+
 void DiaryChart::labelDays(const Diary& diary, double end) {
     const auto& midnights = diary.midnights();
+    // The dates change only with a midnight (or a new history): not every game hour.
+    Labelled labelled{midnights.size(), diary.firstDate(),
+                      midnights.empty() ? std::string() : midnights.back().date};
+    if (labelled == m_labelled) return;
+    m_labelled = std::move(labelled);
     for (const QString& label : m_days->categoriesLabels()) m_days->remove(label);
     m_days->setStartValue(0);
     m_days->setRange(0, end);
@@ -251,22 +258,16 @@ void DiaryChart::labelDays(const Diary& diary, double end) {
     if (days > 0) label(days);
 }
 
-QString DiaryChart::tipAt(const QPointF& position) {
-    if (m_shown.empty() || !plotArea().contains(position)) return {};
+const DiaryPoint* DiaryChart::dayAt(const QPointF& position, bool& present) {
+    if (m_shown.empty() || !plotArea().contains(position)) return nullptr;
     // Midnight n is plotted at day n, the present half a day after the last one.
     const double x = mapToValue(position, m_lines[0]).x();
     const auto midnights = static_cast<long long>(m_shown.size()) - 1;
     long long index = midnights;
     if (midnights > 0 && x < static_cast<double>(midnights) + 0.25)
         index = std::clamp(std::llround(x), 1LL, midnights) - 1;
-    const bool present = index == midnights;
-    const DiaryPoint& day = m_shown[static_cast<std::size_t>(index)];
-    const QString date = QString::fromStdString(day.date);
-    return QStringLiteral("%1\nДеньги: %2\nСчёт в банке: %3\nНастроение: %4\nСытость: %5")
-        .arg(present ? QStringLiteral("сейчас, %1").arg(date) : date,
-             QString::fromStdString(writeNumber(day.money)), QString::number(day.bankBalance),
-             QString::fromStdString(writeNumber(day.mood)),
-             QString::fromStdString(writeNumber(day.satiety)));
+    present = index == midnights;
+    return &m_shown[static_cast<std::size_t>(index)];
 }
 
 }  // namespace brankor::ui
