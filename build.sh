@@ -36,18 +36,18 @@ build() {
 case "${1:-}" in
     run)
         install_missing "${runtime[@]}"
-        build -DBUILD_TESTING=OFF
+        build -DBUILD_TESTING=OFF -DBRANKOR_CHECKED=OFF
         exec "${BUILD_DIR:-build}/src/app/brankor"
         ;;
     test)
         install_missing "${runtime[@]}" "${development[@]}"
-        build -DBUILD_TESTING=ON
+        build -DBUILD_TESTING=ON -DBRANKOR_CHECKED=ON
         export QT_QPA_PLATFORM=offscreen
         ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j2
         ;;
     bench)
         install_missing "${runtime[@]}" "${development[@]}"
-        build -DBUILD_TESTING=ON -DBRANKOR_BENCH=ON
+        build -DBUILD_TESTING=ON -DBRANKOR_CHECKED=OFF -DBRANKOR_BENCH=ON
         exec bash bench/run.sh "${BUILD_DIR:-build}"
         ;;
     *)

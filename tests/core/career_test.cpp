@@ -74,6 +74,10 @@ TEST(CareerGuide, ANewGameSeesTheLoaderOpenAndTheTaxiAsTheGoal) {
     // The loader taken, the goal stays the taxi.
     g.state().lblMyWork = "Грузчик";
     EXPECT_TRUE(read(careerGuide(g.state())).starts_with("Грузчик [ваша] можно\nТаксист [цель]"));
+    // At the top there is no goal left.
+    g.state().lblMyWork = std::string(jobs().back().name);
+    const std::string top = read(careerGuide(g.state()));
+    EXPECT_EQ(top.find("[цель]"), std::string::npos) << top;
 }
 
 // For every job: with every requirement just met the guide says "можно" and the job market

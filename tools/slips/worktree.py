@@ -42,7 +42,7 @@ class WorkTree:
             subprocess.run(["cmake", "-S", self.tree, "-B", self.build_dir, "-G", "Ninja",
                             "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                             "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG",
-                            "-DBRANKOR_WERROR=ON"], check=True, stdout=subprocess.DEVNULL)
+                            "-DBRANKOR_WERROR=ON", "-DBRANKOR_CHECKED=ON"], check=True, stdout=subprocess.DEVNULL)
         t0 = time.time()
         ok, out = self.build()
         if not ok:
