@@ -146,5 +146,5 @@ report arcade "${arcade_percent} % of a core (runs $(share arcade "$arcade" | sp
     "$(ratio "$arcade_percent" 1)" "< 1 % of a core" "$(verdict "$arcade_percent" 0.9999)"
 report rules "$(printf '%.3f' "$year_ms") ms per game year" "$year_ratio" "< 5 ms (1.0x)" \
     "$(verdict "$year_ratio" 0.9999)"
-echo "idle: $(per_second game.wakeups "$idle") wake-ups, $(per_second game.windows "$idle") window repaints, $(per_second game.paints "$idle") widget paints /s (floor $(per_second floor.wakeups "$idle") wake-ups /s)"
+echo "idle: $(per_second game.wakeups "$idle") wake-ups, $(per_second game.windows "$idle") window repaints, $(per_second game.paints "$idle") widget paints /s (floor $(per_second floor.wakeups "$idle") wake-ups, $(per_second floor.windows "$idle") window repaints, $(per_second floor.paints "$idle") widget paints /s)"
 exit "$missed"

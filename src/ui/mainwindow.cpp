@@ -301,9 +301,11 @@ void MainWindow::runDueTicks() {
     if (m_closed) return;
     // The clock goes on while a life tick waits on its message box.
     armTimer();
+    const std::int64_t lives = m_life.ticks();
     m_life.poll(now);
     if (m_closed) return;
-    m_navigator.refresh();
+    // Every window shows what the clock's tick did already; only a life tick has more to show.
+    if (m_life.ticks() != lives) m_navigator.refresh();
     if (m_diary && m_clock.ticks() != hours) m_diary->refresh();  // once a game hour at most
     armTimer();
 }

@@ -138,6 +138,7 @@ void PlaceDialog::wire() {
 
 void PlaceDialog::sync() {
     m_syncing = true;
+    bool changed = false;
     for (const auto& [name, control] : m_place->controls()) {
         auto shown = m_shown.find(name);
         if (shown == m_shown.end()) {
@@ -147,6 +148,7 @@ void PlaceDialog::sync() {
         if (!shown->second.widget || shown->second.control == control) continue;
         applyControl(*shown->second.widget, control);
         shown->second.control = control;
+        changed = true;
     }
     for (const auto& [name, timer] : m_place->timers()) {
         const QString key = QString::fromStdString(name);
@@ -166,7 +168,8 @@ void PlaceDialog::sync() {
             qtimer->setInterval(timer.interval);
         if (run && !qtimer->isActive()) qtimer->start();
     }
-    labelValues();
+    // A value label is named after its caption: with no text changed, no name changes either.
+    if (changed) labelValues();
     m_syncing = false;
 }
 
