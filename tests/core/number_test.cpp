@@ -16,7 +16,7 @@ TEST(NumberRule, ReadsTheLongestLeadingDecimalNumberAndAcceptsOnlyAWholeOneInABo
     std::string written = writeNumber(-0.0) + " " + writeNumber(2.5);
     for (const char* text : {"2.7", "-2.5"}) written += " " + std::to_string(wholeNumber(text));
     EXPECT_EQ(written, "0 2.5 2 -3");
-    for (const char* yes : {"12", " 7", "1.5", "-3", "+4", ".5", "7 "})
+    for (const char* yes : {"12", " 7", "1.5", "-3", "+4", ".5", "5.", "7 "})
         EXPECT_TRUE(isNumber(yes)) << yes;
     for (const char* no : {"abc", "-", ".", "1e3", "", " ", "12a", "1.2.3"})
         EXPECT_FALSE(isNumber(no)) << no;

@@ -171,6 +171,11 @@ TEST_F(SaveGame, AFileThatCannotBeLoadedChangesNothing) {
     }
     EXPECT_EQ(menu(menuLoad, "missing.brk"), kNotLoaded + "Файл не найден");
     EXPECT_EQ(menu(menuLoad, std::nullopt), kNotLoaded + "Выбор файла отменён");
+    // The ends of the 16-bit range load.
+    EXPECT_EQ(load(withItem(fresh, ints, "\",0,0,0,32767,#")), "");
+    EXPECT_EQ(s.BaitPacks, 32767);
+    EXPECT_EQ(load(withItem(fresh, ints, "\",-32768,0,0,0,#")), "");
+    EXPECT_EQ(s.BankBalance, -32768);
 }
 
 // A saved game opened with the game, from the file manager or the command line: a good file is

@@ -77,6 +77,18 @@ Seen see(QWidget* w, QWidget* window) {
         }
         s.text = rows.join(" / ");
     }
+    // A table: its column headers, then its rows (the diary's days).
+    if (auto* table = qobject_cast<QTableView*>(w); table && table->model()) {
+        const QAbstractItemModel& m = *table->model();
+        QStringList rows, cells;
+        for (int column = 0; column < m.columnCount(); ++column)
+            cells << m.headerData(column, Qt::Horizontal).toString();
+        rows << cells.join(" | ");
+        for (int row = 0; row < m.rowCount(); ++row, rows << cells.join(" | "))
+            for (cells.clear(); cells.size() < m.columnCount();)
+                cells << m.index(row, static_cast<int>(cells.size())).data().toString();
+        s.text = rows.join(" / ");
+    }
     // The generic window marks the picture it shows with the picture's name.
     const QString art = w->property("art").toString();
     if ((label && !label->pixmap().isNull()) || (button && !button->icon().isNull()))
@@ -372,6 +384,7 @@ class WindowsTranscriptTest : public QObject {
         if (window == "frmFirst") g.app.start();
         if (window == "frmMain") walk.play();
         if (const auto menu = kMenuWindows.find(window); menu != kMenuWindows.end()) {
+            g.state().lblHungry = "25";  // mood and satiety told apart in the diary's table
             g.main()->findChild<QAction*>(menu->second)->trigger();
             walk.play(g.main()->findChild<QWidget*>(window));
         } else if (window != "frmFirst" && window != "frmMain") {
