@@ -212,7 +212,6 @@ void MainWindow::followRecovery() {
 }
 
 void MainWindow::syncPanel() {
-    m_panel->sync(m_game.state);
     // The recovery save is written and removed by the game's clock and by the menu's items, so
     // the disk is asked once a game hour and after an item; a place's handler (the arcade's
     // 50 ms loop among them) does not ask it again. Opening the menu always asks.
@@ -220,6 +219,13 @@ void MainWindow::syncPanel() {
         m_recoveryFollowedAt = m_clock.ticks();
         followRecovery();
     }
+    // Most handlers of a place (the arcade's loop, the virus window's blink) leave the game's
+    // state as it was: then the panel, the career guide and the title have nothing new to show.
+    const bool paused = m_pause.paused();
+    if (m_shownState && *m_shownState == m_game.state && m_shownPaused == paused) return;
+    m_shownState = m_game.state;
+    m_shownPaused = paused;
+    m_panel->sync(m_game.state);
     if (m_career) m_career->refresh();
     showPaused();
 }

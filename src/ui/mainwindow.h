@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "core/game.h"
 #include "core/pauseclock.h"
@@ -100,6 +101,8 @@ class MainWindow : public QMainWindow {
     Ticker m_clock;
     Ticker m_life;
     std::int64_t m_recoveryFollowedAt = -1;  ///< the clock's tick at the last look for the save
+    std::optional<GameState> m_shownState;   ///< the state the panel and the title last showed
+    bool m_shownPaused = false;
     QTimer m_timer;
     bool m_closed = false;
     QPointer<CareerWindow> m_career;  ///< open while the player looks at it, deleted when closed

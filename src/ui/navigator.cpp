@@ -42,7 +42,8 @@ PlaceDialog* Navigator::openDialog(const std::string& window) {
     m_open[window] = created;
     connect(created, &QDialog::finished, this,
             [this, window, created] { forget(window, created); });
-    connect(created, &PlaceDialog::handled, this, &Navigator::refresh);
+    // The window that handled the event has shown its own outcome already.
+    connect(created, &PlaceDialog::handled, this, [this, created] { refresh(created); });
     if (m_paused && window != kFirst) created->setPaused(true);
     created->dispatch([created] { created->place().onLoad(); });
     return created;
@@ -192,10 +193,10 @@ void Navigator::setPaused(bool paused) {
         if (open && name != kFirst) open->setPaused(paused);
 }
 
-void Navigator::refresh() {
+void Navigator::refresh(const PlaceDialog* synced) {
     if (m_main) m_main->syncPanel();
     for (auto& [name, open] : m_open)
-        if (open) open->sync();
+        if (open && open != synced) open->sync();
 }
 
 }  // namespace brankor::ui

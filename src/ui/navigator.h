@@ -41,8 +41,8 @@ class Navigator : public QObject, public Windows, public DialogParents {
     PlaceDialog* dialog(const std::string& window) const;
     /// How many modal windows are running inside each other now.
     int modalDepth() const { return m_modalDepth; }
-    /// Shows the current game state in every open window.
-    void refresh();
+    /// Shows the current game state in every open window (but `synced`, which shows it already).
+    void refresh(const PlaceDialog* synced = nullptr);
     /// Pauses or resumes every place window, and those that open while the game is paused.
     void setPaused(bool paused);
 
