@@ -59,6 +59,7 @@ CareerWindow::CareerWindow(Game& game, QWidget* mainWindow) : QDialog(mainWindow
     auto* intro = new QLabel(QStringLiteral(
         "Что требует каждая работа и что есть у вас сейчас. ✔ — выполнено, ✘ — не выполнено. "
         "Следующая цель выделена."));
+    intro->setObjectName(QStringLiteral("lblIntro"));
     intro->setWordWrap(true);
 
     m_tree = new QTreeWidget;

@@ -124,6 +124,33 @@ class ZoomTest : public QObject {
         QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
     }
 
+    // There and back again: after 150 % and 200 %, 100 % is the window it was, every size and
+    // gap as at the start.
+    void aZoomAndBackLeavesTheWindowAsItWas() {
+        UiGame g;
+        g.startGame();
+        const auto sizes = [&g] {
+            QStringList all;
+            for (const QLayout* layout : g.main()->findChildren<QLayout*>()) {
+                const QMargins m = layout->contentsMargins();
+                all << QStringLiteral("%1 %2,%3,%4,%5 %6")
+                           .arg(layout->objectName())
+                           .arg(m.left())
+                           .arg(m.top())
+                           .arg(m.right())
+                           .arg(m.bottom())
+                           .arg(layout->spacing());
+            }
+            for (const QWidget* w : g.main()->findChildren<QWidget*>())
+                all << w->objectName() + " " + QString::number(w->font().pointSizeF()) + " " +
+                           QString::number(w->minimumWidth());
+            return all;
+        };
+        const QStringList before = sizes();
+        for (const int percent : {150, 200, 100}) ui::Zoom::instance().setPercent(percent);
+        QCOMPARE(sizes(), before);
+    }
+
     /// Ctrl+= and Ctrl+− walk the steps, Ctrl+0 goes back; each is kept for the next run. A step
     /// at which the main window would be larger than the screen is not offered.
     void theMenuOffersTheStepsThatFitAndKeepsTheChoice() {
