@@ -2,6 +2,7 @@
 // extension (xdotool), so quick clicks arrive as double-clicks, a held key repeats, Tab and Delete
 // carry characters and the right button opens menus, as they do for a player.
 #include "ui/careerwindow.h"
+#include "ui/zoom.h"
 #include "uitestsupport.h"
 
 using namespace brankor;
@@ -220,6 +221,26 @@ class InputTest : public QObject {
         QCOMPARE(value->text(QAccessible::Name), QStringLiteral("Сытость: -25"));
         QCOMPARE(value->text(QAccessible::Description),
                  QStringLiteral("Чем больше это число, тем лучше.\nдо смерти от голода: 5"));
+    }
+
+    /// The desktop's keys through the X server: Ctrl+= and Ctrl+0 zoom the windows and back,
+    /// Ctrl+P pauses the game and again resumes it.
+    void theZoomAndPauseKeysWorkOnTheDesktop() {
+        UiGame g;
+        g.startGame();
+        ui::MainWindow* main = g.main();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        moveTo(main);
+        keys({"ctrl+equal"});
+        QTRY_COMPARE(ui::Zoom::instance().percent(), 125);
+        keys({"ctrl+0"});
+        QTRY_COMPARE(ui::Zoom::instance().percent(), 100);
+        keys({"ctrl+p"});
+        QTRY_VERIFY(main->paused());
+        keys({"ctrl+p"});
+        QTRY_VERIFY(!main->paused());
     }
 };
 
