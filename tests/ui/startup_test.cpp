@@ -327,6 +327,10 @@ class StartupTest : public QObject {
         g.state().lblClothes = "Спорт.костюм";
         g.nav().refresh();
         QVERIFY(cell().contains("|Спорт.костюм|✔ да|"));
+        g.state().lblMyWork = "Таксист.";  // hired: the goal moves one row down
+        g.nav().refresh();
+        QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("Таксист — ваша работа"));
+        QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral("Садовник — следующая цель"));
 
         auto* hungry = g.widget<QLabel>("frmMain", "lblHungry");
         QStringList seen;

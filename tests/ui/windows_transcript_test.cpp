@@ -265,15 +265,19 @@ class Walk {
         if (auto* place = qobject_cast<ui::PlaceDialog*>(m_window.data()))
             for (const auto& [name, timer] : place->place().timers())
                 names << QString::fromStdString(name);
+        // A coarse timer may fire 5 % late: the clocks and the games need precise ones.
+        // The game clock's tick is re-armed from the time left to the next tick: no interval.
+        const auto line = [](const QString& name, const QTimer& timer, bool interval = true) {
+            return QString("  timer %1%2 %3 %4")
+                .arg(name, interval ? QString(" %1 ms").arg(timer.interval()) : QString())
+                .arg(timer.timerType() == Qt::PreciseTimer ? "precise" : "coarse")
+                .arg(timer.isActive() ? "running" : "stopped");
+        };
         QStringList lines;
         if (auto* main = qobject_cast<ui::MainWindow*>(m_window.data()))
-            lines << QString("  timer tick %1")
-                         .arg(main->tickTimer().isActive() ? "running" : "stopped");
+            lines << line("tick", main->tickTimer(), false);
         for (qsizetype i = 0; i < m_timers.size(); ++i)
-            lines << QString("  timer %1 %2 ms %3")
-                         .arg(names.value(i, "?"))
-                         .arg(m_timers[i]->interval())
-                         .arg(m_timers[i]->isActive() ? "running" : "stopped");
+            lines << line(names.value(i, "?"), *m_timers[i]);
         return lines;
     }
 
