@@ -20,7 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/ports.h"
+#include "framework/ports.h"
 #include "paintwatch.h"
 #include "processstats.h"
 #include "ui/application.h"

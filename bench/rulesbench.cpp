@@ -4,8 +4,8 @@
 // and the diary records every midnight and event of the year.
 #include <benchmark/benchmark.h>
 
-#include "core/lifecycle.h"
 #include "fakes/fakes.h"
+#include "game/lifecycle.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "core/ports.h"
-#include "core/savegame/recovery.h"
+#include "framework/ports.h"
+#include "game/savegame/recovery.h"
 #include "ui/application.h"
 #include "ui/diarywindow.h"
 #include "ui/mainwindow.h"

@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "core/ports.h"
+#include "framework/ports.h"
 #include "ui/application.h"
 #include "ui/careerwindow.h"
 #include "ui/diarywindow.h"

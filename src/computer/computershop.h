@@ -3,15 +3,15 @@
 // ("Кратко:", "Цена:", the item, its price and description) and the way back.
 #include <string>
 
-#include "core/offerpanel.h"
-#include "core/place.h"
+#include "game/gameplace.h"
+#include "game/offerpanel.h"
 
 namespace brankor {
 
-class ComputerShop : public Place {
+class ComputerShop : public GamePlace {
   protected:
     ComputerShop(Game& g, std::string name, std::string caption)
-        : Place(g, std::move(name), std::move(caption)), m_panel(g, *this, {}) {
+        : GamePlace(g, std::move(name), std::move(caption)), m_panel(g, *this, {}) {
         declare("cmdBack", {.text = "<< Назад"});
         declare("lblWhat", {.text = std::string(kNoOffer)});
         declare("lblM", {.text = "0"});

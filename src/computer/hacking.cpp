@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "core/number.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -65,7 +66,7 @@ const Task& taskOf(int n) {
 }  // namespace
 
 FrmHakerstvo::FrmHakerstvo(Game& g)
-    : Place(g, "frmHakerstvo", "Хакерство"),
+    : GamePlace(g, window::kHakerstvo, "Хакерство"),
       m_task(g.clock(), kTaskCycle),
       m_easyCapture(g.clock(), kEasyCycle),
       m_hardCapture(g.clock(), kHardCycle) {

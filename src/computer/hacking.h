@@ -3,12 +3,12 @@
 // caught and fined. The chances come from counters that run while the window is open.
 #include <cstdint>
 
-#include "core/place.h"
+#include "game/gameplace.h"
 #include "hackingcounter.h"
 
 namespace brankor {
 
-class FrmHakerstvo : public Place {
+class FrmHakerstvo : public GamePlace {
   public:
     explicit FrmHakerstvo(Game& game);
     void onLoad() override;

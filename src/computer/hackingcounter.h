@@ -5,7 +5,7 @@
 // virus window draw their chances from such counters.
 #include <cstdint>
 
-#include "core/ports.h"
+#include "framework/ports.h"
 
 namespace brankor {
 

@@ -4,8 +4,9 @@
 #include <array>
 #include <optional>
 
-#include "core/findrow.h"
-#include "core/number.h"
+#include "framework/findrow.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -69,7 +70,7 @@ std::optional<CardNeed> cardNeed(const Component& component, std::string_view mo
 
 }  // namespace
 
-FrmComputer::FrmComputer(Game& g) : ComputerShop(g, "frmComputer", "Компьютер") {
+FrmComputer::FrmComputer(Game& g) : ComputerShop(g, window::kComputer, "Компьютер") {
     for (const auto& [button, caption] : kButtons) {
         declare(std::string(button), {.text = std::string(caption)});
     }

@@ -3,8 +3,8 @@
 // one offer panel; the hard disk climbs its own table and is paid for only in whole dollars.
 #include <string>
 
-#include "computerladders.h"
 #include "computershop.h"
+#include "game/ladders.h"
 
 namespace brankor {
 

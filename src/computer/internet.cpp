@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "core/number.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 #include "internetsites.h"
 
 namespace brankor {
@@ -25,13 +26,13 @@ struct SiteLink {
     const char* window;
 };
 constexpr std::array<SiteLink, 2> kSites = {{
-    {"cmdAnek", "frmInterAnek"},
-    {"Command5", "frmInterComp"},
+    {"cmdAnek", window::kInterAnek},
+    {"Command5", window::kInterComp},
 }};
 
 }  // namespace
 
-FrmInternet::FrmInternet(Game& g) : Place(g, "frmInternet", "Инет") {
+FrmInternet::FrmInternet(Game& g) : GamePlace(g, window::kInternet, "Инет") {
     declare("Label1", {.text = "Добро пожаловать к самому лучшему провайдеру"});
     declare("Label2",
             {.text = "Здесь вы можете подключиться к интернету за 2$ в час. Мы предлагаем вам "

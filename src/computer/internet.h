@@ -1,11 +1,11 @@
 #pragma once
 // The internet provider: connect once for a fee, then go out to one of its two sites. A site
 // takes the provider's place while it is open, and leaving it brings the provider back.
-#include "core/place.h"
+#include "game/gameplace.h"
 
 namespace brankor {
 
-class FrmInternet : public Place {
+class FrmInternet : public GamePlace {
   public:
     explicit FrmInternet(Game& game);
     void onLoad() override;

@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "core/number.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 #include "internetpages.h"
 
 namespace brankor {
@@ -28,7 +29,7 @@ std::string blockName(std::size_t index) {
 }  // namespace
 
 InternetSite::InternetSite(Game& g, std::string windowName, std::string windowCaption)
-    : Place(g, std::move(windowName), std::move(windowCaption)) {
+    : GamePlace(g, std::move(windowName), std::move(windowCaption)) {
     declare("Label2", {.text = "Просижано часов:"});
     declare("lblcm", {.text = "0"});
     declare("Label4", {.text = kInvitation});
@@ -39,7 +40,7 @@ InternetSite::InternetSite(Game& g, std::string windowName, std::string windowCa
 void InternetSite::onClick(const std::string& control) {
     if (control != "cmdGoOut") return;
     sayGoodbye();
-    game.windows().replace(name(), "frmInternet");
+    game.windows().replace(name(), window::kInternet);
 }
 
 void InternetSite::onTimer(const std::string& timer) {
@@ -48,7 +49,7 @@ void InternetSite::onTimer(const std::string& timer) {
     addNumber(state().lblMoney, -kHourlyCharge);
 }
 
-FrmInterAnek::FrmInterAnek(Game& g) : InternetSite(g, "frmInterAnek", "Инет - Анекдот") {
+FrmInterAnek::FrmInterAnek(Game& g) : InternetSite(g, window::kInterAnek, "Инет - Анекдот") {
     declare("Label1", {.text = "Добро пожаловать на сайт анекдотов. Для просмотра анекдотов "
                                "используй кнопки расположенные справа."});
     const auto blocks = jokeBlocks();
@@ -98,7 +99,7 @@ void FrmInterAnek::sayGoodbye() {
     game.tell("спасибо!!!", "Спасибо за посещение сайта!", Icon::None);
 }
 
-FrmInterComp::FrmInterComp(Game& g) : InternetSite(g, "frmInterComp", "Инет - Компьютер") {
+FrmInterComp::FrmInterComp(Game& g) : InternetSite(g, window::kInterComp, "Инет - Компьютер") {
     declare("Label1", {.text = "КОМПЬЮТЕР"});
     declare("Label3", {.text = "КОМПЬЮТЕР"});
     declare("an", {.text = std::string(computerArticle())});

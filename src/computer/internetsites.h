@@ -3,7 +3,7 @@
 // leaving a site brings the provider window back, freshly loaded.
 #include <string>
 
-#include "core/place.h"
+#include "game/gameplace.h"
 
 namespace brankor {
 
@@ -12,7 +12,7 @@ inline constexpr const char* kJokesAddress = "www.anekdot.brk";
 inline constexpr const char* kComputerAddress = "www.kompyuter.brk";
 
 /// What both sites share: the hours counter with its charge and the way back to the provider.
-class InternetSite : public Place {
+class InternetSite : public GamePlace {
   public:
     void onClick(const std::string& control) override;
     void onTimer(const std::string& timer) override;

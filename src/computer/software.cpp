@@ -4,8 +4,9 @@
 #include <array>
 
 #include "antivirus.h"
-#include "core/findrow.h"
-#include "core/number.h"
+#include "framework/findrow.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -26,7 +27,7 @@ const Program* programOf(const std::string& button) {
 
 }  // namespace
 
-FrmPrograms::FrmPrograms(Game& g) : ComputerShop(g, "frmPrograms", "Программы") {
+FrmPrograms::FrmPrograms(Game& g) : ComputerShop(g, window::kPrograms, "Программы") {
     for (const auto& [frame, caption] : kFrames) {
         declare(std::string(frame), {.text = std::string(caption)});
     }

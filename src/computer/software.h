@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "computershop.h"
-#include "core/gamestate.h"
-#include "core/requirement.h"
+#include "game/gamestate.h"
+#include "game/requirement.h"
 
 namespace brankor {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "computerladders.h"
+#include "game/ladders.h"
 
 namespace brankor {
 namespace {
@@ -11,43 +11,11 @@ namespace {
 using Test = Requirement::Test;
 using Bonus = Program::Bonus;
 using TextField = std::string GameState::*;
+using namespace need;
 
 /// The component is owned, whatever the model.
 Requirement any(TextField field) {
     return {Test::Not, field, nullptr, kNothingOwned};
-}
-Requirement least(TextField field, const Ladder& ladder, std::string_view model) {
-    return {Test::OrBetter, field, &ladder, model};
-}
-Requirement system(std::string_view x) {
-    return least(&GameState::lblSystem, systems(), x);
-}
-Requirement cpu(std::string_view x) {
-    return least(&GameState::lblComp, processors(), x);
-}
-Requirement monitor(std::string_view x) {
-    return least(&GameState::lblMonitor, monitors(), x);
-}
-Requirement printer(std::string_view x) {
-    return least(&GameState::lblPrinter, printers(), x);
-}
-Requirement scanner(std::string_view x) {
-    return least(&GameState::lblSkaner, scanners(), x);
-}
-Requirement modem(std::string_view x) {
-    return least(&GameState::lblModem, modems(), x);
-}
-Requirement cdRom(std::string_view x) {
-    return least(&GameState::lblCDROM, cdRoms(), x);
-}
-Requirement ram(std::string_view x) {
-    return least(&GameState::lblRAM, memories(), x);
-}
-Requirement sound(std::string_view x) {
-    return least(&GameState::lblSoundKarta, soundCards(), x);
-}
-Requirement video(std::string_view x) {
-    return least(&GameState::lblVideoKarta, videoCards(), x);
 }
 /// The hard disk `VinchesterNames(level)` or bigger.
 Requirement disk(int level) {

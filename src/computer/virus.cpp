@@ -1,7 +1,8 @@
 #include "virus.h"
 
 #include "antivirus.h"
-#include "core/number.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -20,7 +21,8 @@ std::string virusLossText(int damage) {
 }
 
 FrmVirus::FrmVirus(Game& g)
-    : Place(g, "frmVirus", "ВИРУС :-<<< VIRUS <<<-: HELP"), m_damage(g.clock(), kDamageCycle) {
+    : GamePlace(g, window::kVirus, "ВИРУС :-<<< VIRUS <<<-: HELP"),
+      m_damage(g.clock(), kDamageCycle) {
     declare("Label2", {.text = "Ваш компьютер поразил вирус. Что делать будем?"});
     declare("lblTextVirus", {.text = "ВИРУС"});
     declare("lblHMV");

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/place.h"
+#include "game/gameplace.h"
 #include "hackingcounter.h"
 
 namespace brankor {
@@ -14,7 +14,7 @@ namespace brankor {
 /// blank.
 std::string virusLossText(int damage);
 
-class FrmVirus : public Place {
+class FrmVirus : public GamePlace {
   public:
     explicit FrmVirus(Game& game);
     void onLoad() override;

@@ -4,7 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "core/number.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -57,10 +58,6 @@ constexpr std::array<std::string_view, 10> kSettings = {
 constexpr int kLoopInterval = 50;
 /// The arrow buttons step the paddle at a human rate, about sixty steps a second.
 constexpr int kArrowInterval = 16;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
-constexpr int kKeySpace = 32;
-constexpr int kKeyEnter = 13;
 
 constexpr std::string_view kRules =
     "Игровые правила. Что бы начать игру нажмите кнопку <Начать игру>. Управление "
@@ -82,7 +79,7 @@ std::string text(std::string_view view) {
 
 }  // namespace
 
-FrmAr::FrmAr(Game& g) : Place(g, "frmAr", "Арканоид") {
+FrmAr::FrmAr(Game& g) : GamePlace(g, window::kAr, "Арканоид") {
     const ArcadeBoard start;
     declare("Picture1");  // the field keeps its design size: 5895 by 3375 twips
     declare("P1", {.picture = text(kPictureChoices[0].picture)});
@@ -158,12 +155,12 @@ void FrmAr::onMouseUp(const std::string& control) {
         timer(text(arrow->timer)).enabled = false;
 }
 
-void FrmAr::onKey(const std::string& control, int key) {
+void FrmAr::onKey(const std::string& control, Key key) {
     ArcadeBoard b = board();
-    if (key == kKeyLeft || key == kKeyRight) {
-        if (movePaddleByKey(b, key == kKeyRight ? 1 : -1)) show(b);
+    if (key == Key::Left || key == Key::Right) {
+        if (movePaddleByKey(b, key == Key::Right ? 1 : -1)) show(b);
     } else if (const Arrow* arrow = arrowOf(control);
-               arrow && (key == kKeySpace || key == kKeyEnter)) {
+               arrow && (key == Key::Space || key == Key::Enter)) {
         // Space or Enter on a focused arrow button presses it once: one step, as a short
         // click makes.
         movePaddleByButton(b, arrow->direction);
@@ -241,7 +238,7 @@ bool FrmAr::onQueryClose() {
 }
 
 void FrmAr::leave() {
-    game.windows().replace(name(), "frmParty");
+    game.windows().replace(name(), window::kParty);
 }
 
 }  // namespace brankor

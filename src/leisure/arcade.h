@@ -5,17 +5,17 @@
 #include <string>
 
 #include "arcadeboard.h"
-#include "core/place.h"
+#include "game/gameplace.h"
 
 namespace brankor {
 
-class FrmAr : public Place {
+class FrmAr : public GamePlace {
   public:
     explicit FrmAr(Game& game);
     void onClick(const std::string& control) override;
     void onMouseDown(const std::string& control) override;
     void onMouseUp(const std::string& control) override;
-    void onKey(const std::string& control, int key) override;
+    void onKey(const std::string& control, Key key) override;
     void onTimer(const std::string& timer) override;
     bool onQueryClose() override;
 

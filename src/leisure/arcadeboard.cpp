@@ -1,6 +1,6 @@
 #include "arcadeboard.h"
 
-#include "core/number.h"
+#include "framework/number.h"
 
 namespace brankor {
 

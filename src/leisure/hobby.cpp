@@ -4,8 +4,9 @@
 #include <array>
 #include <limits>
 
-#include "core/findrow.h"
-#include "core/number.h"
+#include "framework/findrow.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -86,7 +87,7 @@ const FishingGoods* goodsOf(const std::string& button) {
 }  // namespace
 
 FrmHobby::FrmHobby(Game& g)
-    : Place(g, "frmHobby", "Хобби - РЫБАЛКА"),
+    : GamePlace(g, window::kHobby, "Хобби - РЫБАЛКА"),
       m_panel(g, *this,
               {.item = "",
                .price = "lblCost",
@@ -172,7 +173,7 @@ void FrmHobby::goFishing() {
                   Icon::None);
         return;
     }
-    if (payForTrip()) game.windows().replace(name(), "frmMadFish");
+    if (payForTrip()) game.windows().replace(name(), window::kMadFish);
 }
 
 bool FrmHobby::payForTrip() {

@@ -3,15 +3,15 @@
 // the departure for the lake "MAD FISH" by own car or by bus.
 #include <string>
 
-#include "core/offerpanel.h"
-#include "core/place.h"
+#include "game/gameplace.h"
+#include "game/offerpanel.h"
 
 namespace brankor {
 
 /// One article of the fishing shop: the rod, the tackle or a bait pack.
 struct FishingGoods;
 
-class FrmHobby : public Place {
+class FrmHobby : public GamePlace {
   public:
     explicit FrmHobby(Game& game);
     void onLoad() override;

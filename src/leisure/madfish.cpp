@@ -1,6 +1,7 @@
 #include "madfish.h"
 
-#include "core/number.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -26,9 +27,6 @@ constexpr int kGoHomeDelay = 1000;
 constexpr int kFishPerMood = 5;
 constexpr int kFishPerSatiety = 6;
 
-constexpr int kEnter = 13;
-constexpr int kSpace = 32;
-
 constexpr const char* kIntro =
     "Добро пожаловать на озеро \"MAD FISH\". Сейчас вам предстоит увлекательная рыбалка. После "
     "того, как вы нажмете на кнопку \"НАЧАТЬ\", вы увидите озеро. В озере будут появляться рыбы "
@@ -47,7 +45,7 @@ CatchGains gainsOf(long long fish) {
     return {static_cast<int>(fish / kFishPerMood), static_cast<int>(fish / kFishPerSatiety)};
 }
 
-FrmMadFish::FrmMadFish(Game& g) : Place(g, "frmMadFish", "Озеро \"MAD FISH\"") {
+FrmMadFish::FrmMadFish(Game& g) : GamePlace(g, window::kMadFish, "Озеро \"MAD FISH\"") {
     declare("cmdStart", {.text = "НАЧАТЬ"});
     declare("lbl1s", {.text = "0"});
     declare("lblCatch", {.text = "0"});
@@ -79,8 +77,9 @@ void FrmMadFish::onClick(const std::string& control) {
     }
 }
 
-void FrmMadFish::onKey(const std::string& control, int key) {
-    if ((key == kEnter || key == kSpace) && (control == kFirstFish || control == kSecondFish))
+void FrmMadFish::onKey(const std::string& control, Key key) {
+    if ((key == Key::Enter || key == Key::Space) &&
+        (control == kFirstFish || control == kSecondFish))
         catchFish(control);
 }
 
@@ -177,7 +176,7 @@ bool FrmMadFish::readyToGoHome() {
 }
 
 void FrmMadFish::goHome() {
-    game.windows().replace(name(), "frmHobby");
+    game.windows().replace(name(), window::kHobby);
 }
 
 }  // namespace brankor

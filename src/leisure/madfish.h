@@ -3,7 +3,7 @@
 // every 600 ms. The catch lifts mood and satiety and counts towards the game's fish total.
 #include <string>
 
-#include "core/place.h"
+#include "game/gameplace.h"
 
 namespace brankor {
 
@@ -14,13 +14,13 @@ struct CatchGains {
 };
 CatchGains gainsOf(long long fish);
 
-class FrmMadFish : public Place {
+class FrmMadFish : public GamePlace {
   public:
     explicit FrmMadFish(Game& game);
     void onLoad() override;
     void onClick(const std::string& control) override;
     /// Enter or Space on a fish that has the focus catches it, as a click would.
-    void onKey(const std::string& control, int key) override;
+    void onKey(const std::string& control, Key key) override;
     void onTimer(const std::string& timer) override;
     /// The lake is left only by going home; the close box then does the same.
     bool onQueryClose() override;

@@ -4,9 +4,10 @@
 #include <array>
 #include <string_view>
 
-#include "core/findrow.h"
-#include "core/number.h"
-#include "core/offerpanel.h"
+#include "framework/findrow.h"
+#include "framework/number.h"
+#include "game/offerpanel.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -37,9 +38,9 @@ struct CasinoGame {
 };
 
 constexpr std::array<CasinoGame, 3> kGames = {{
-    {"cmdRuletka", "Рулетка", "frmRuletka"},
-    {"cmdRuletka2", "Рулетка 2", "frmRuletka2"},
-    {"cmdAr", "Игровой автомат \"Арканоид\"", "frmAr"},
+    {"cmdRuletka", "Рулетка", window::kRuletka},
+    {"cmdRuletka2", "Рулетка 2", window::kRuletka2},
+    {"cmdAr", "Игровой автомат \"Арканоид\"", window::kAr},
 }};
 
 constexpr std::string_view kCasinoText =
@@ -69,7 +70,7 @@ const Row* rowOf(const std::array<Row, N>& table, const std::string& button) {
 
 }  // namespace
 
-FrmParty::FrmParty(Game& g) : Place(g, "frmParty", "(((-: Развлечения :-)))") {
+FrmParty::FrmParty(Game& g) : GamePlace(g, window::kParty, "(((-: Развлечения :-)))") {
     for (const Outing& outing : kOutings)
         declare(std::string(outing.button), {.text = std::string(outing.caption)});
     declare("cmdKasino", {.text = "Зайти в казино"});

@@ -1,11 +1,11 @@
 #pragma once
 // The leisure window: two paid outings that raise mood, and the casino, whose three game
 // buttons open the mini-games in this window's place.
-#include "core/place.h"
+#include "game/gameplace.h"
 
 namespace brankor {
 
-class FrmParty : public Place {
+class FrmParty : public GamePlace {
   public:
     explicit FrmParty(Game& game);
     void onLoad() override;

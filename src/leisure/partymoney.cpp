@@ -1,6 +1,6 @@
 #include "partymoney.h"
 
-#include "core/number.h"
+#include "framework/number.h"
 
 namespace brankor {
 

@@ -5,7 +5,8 @@
 #include <string_view>
 #include <utility>
 
-#include "core/number.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 #include "partymoney.h"
 
 namespace brankor {
@@ -56,7 +57,7 @@ std::optional<int> RouletteCounter::stop(std::int64_t nowMs, Random& random) {
     return draw(random, kNumbers);
 }
 
-FrmRuletka::FrmRuletka(Game& g) : Place(g, "frmRuletka", "Рулетка") {
+FrmRuletka::FrmRuletka(Game& g) : GamePlace(g, window::kRuletka, "Рулетка") {
     declare("txtChis");
     declare("txtStav");
     declare("cmdStart", {.text = std::string(kStartCaption)});
@@ -171,7 +172,7 @@ void FrmRuletka::leave() {
         game.tell("Нацми на <OK>", "Нажмите на кнопку <OK>");
         return;
     }
-    game.windows().replace(name(), "frmParty");
+    game.windows().replace(name(), window::kParty);
 }
 
 void FrmRuletka::enableBetting(bool enabled) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/place.h"
+#include "game/gameplace.h"
 
 namespace brankor {
 
@@ -27,7 +27,7 @@ class RouletteCounter {
     std::optional<std::int64_t> m_startedAt;
 };
 
-class FrmRuletka : public Place {
+class FrmRuletka : public GamePlace {
   public:
     explicit FrmRuletka(Game& game);
     /// Only digits and backspace may be typed into the two boxes.

@@ -3,7 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "core/number.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 #include "partymoney.h"
 
 namespace brankor {
@@ -54,7 +55,7 @@ std::string_view picture(std::span<const std::string_view, FrmRuletka2::kSymbols
 
 }  // namespace
 
-FrmRuletka2::FrmRuletka2(Game& g) : Place(g, "frmRuletka2", "Рулетка 2") {
+FrmRuletka2::FrmRuletka2(Game& g) : GamePlace(g, window::kRuletka2, "Рулетка 2") {
     declare("lblVrash", {.text = "0"});
     declare("lblYMoney", {.text = "0"});
     for (const char* reel : kReels) declare(reel);
@@ -81,12 +82,12 @@ void FrmRuletka2::onClick(const std::string& control) {
     } else if (control == "cmdStart" && (*this)["cmdStart"].enabled) {
         spin();
     } else if (control == "cmdBack") {
-        game.windows().replace(name(), "frmParty");
+        game.windows().replace(name(), window::kParty);
     }
 }
 
 bool FrmRuletka2::onQueryClose() {
-    game.windows().replace(name(), "frmParty");
+    game.windows().replace(name(), window::kParty);
     return false;  // the replacement closes the window
 }
 

@@ -3,11 +3,11 @@
 // three symbols each, paid by a table of nine combinations.
 #include <string>
 
-#include "core/place.h"
+#include "game/gameplace.h"
 
 namespace brankor {
 
-class FrmRuletka2 : public Place {
+class FrmRuletka2 : public GamePlace {
   public:
     static constexpr int kSymbols = 3;
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "core/number.h"
+#include "framework/number.h"
 
 namespace brankor {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gamestate.h"
+#include "game/gamestate.h"
 #include "jobs.h"
 
 namespace brankor {

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "core/findrow.h"
-#include "core/number.h"
+#include "framework/findrow.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -75,7 +76,7 @@ std::span<const HomeLadder> homeLadders() {
 }
 
 FrmFlat::FrmFlat(Game& g)
-    : Place(g, "frmFlat", "Квартира"),
+    : GamePlace(g, window::kFlat, "Квартира"),
       m_panel(g, *this, {.clearedDescription = std::string(kWelcome)}) {
     declare("cmdBuyFlat", {.text = "Купить новую квартиру и продать старую"});
     declare("cmdBuyBath", {.text = "Купить ванную"});

@@ -4,9 +4,9 @@
 #include <span>
 #include <string>
 
-#include "core/gamestate.h"
-#include "core/offerpanel.h"
-#include "core/place.h"
+#include "game/gameplace.h"
+#include "game/gamestate.h"
+#include "game/offerpanel.h"
 
 namespace brankor {
 
@@ -22,7 +22,7 @@ struct HomeLadder {
 /// The four ladders: flat, bathroom, kitchen, furniture.
 std::span<const HomeLadder> homeLadders();
 
-class FrmFlat : public Place {
+class FrmFlat : public GamePlace {
   public:
     explicit FrmFlat(Game& game);
     void onLoad() override;

@@ -3,35 +3,18 @@
 #include <algorithm>
 #include <array>
 
-#include "computer/computerladders.h"
-#include "core/findrow.h"
+#include "framework/findrow.h"
+#include "game/ladders.h"
 #include "shop.h"
 
 namespace brankor {
 namespace {
 
 using Test = Requirement::Test;
+using namespace need;
 
-Requirement education(std::string_view x) {
-    return {Test::OrBetter, &GameState::lblEduncation, &educationLadder(), x};
-}
-Requirement status(std::string_view x) {
-    return {Test::OrBetter, &GameState::lblStatus, &statusLadder(), x};
-}
-Requirement english(std::string_view x) {
-    return {Test::OrBetter, &GameState::lblEnglish, &englishLadder(), x};
-}
 Requirement clothes(std::string_view x) {
-    return {Test::OrBetter, &GameState::lblClothes, &clothesLadder(), x};
-}
-Requirement language(std::string_view x) {
-    return {Test::OrBetter, &GameState::lblProgram, &languages(), x};
-}
-Requirement editor(std::string_view x) {
-    return {Test::OrBetter, &GameState::lblGraph, &editors(), x};
-}
-Requirement modem(std::string_view x) {
-    return {Test::OrBetter, &GameState::lblModem, &modems(), x};
+    return orBetter(&GameState::lblClothes, clothesLadder(), x);
 }
 Requirement exactly(std::string GameState::*field, std::string_view x) {
     return {Test::Exactly, field, nullptr, x};

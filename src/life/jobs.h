@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/gamestate.h"
-#include "core/ladder.h"
-#include "core/requirement.h"
+#include "framework/ladder.h"
+#include "game/gamestate.h"
+#include "game/requirement.h"
 
 namespace brankor {
 

@@ -4,8 +4,9 @@
 #include <array>
 #include <optional>
 
-#include "core/findrow.h"
-#include "core/number.h"
+#include "framework/findrow.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
@@ -63,7 +64,7 @@ const Ladder& clothesLadder() {
 }
 
 FrmShop::FrmShop(Game& g)
-    : Place(g, "frmShop", "Магазины"),
+    : GamePlace(g, window::kShop, "Магазины"),
       m_panel(g, *this, {.item = "lblWhat", .price = "lblShCost", .clearedPrice = "00"}) {
     declare("cmdBuyBrakfast", {.text = "Купить завтрак"});
     declare("cmdBuyDinner", {.text = "Купить обед"});

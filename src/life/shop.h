@@ -3,9 +3,9 @@
 // shared offer panel.
 #include <span>
 
-#include "core/ladder.h"
-#include "core/offerpanel.h"
-#include "core/place.h"
+#include "framework/ladder.h"
+#include "game/gameplace.h"
+#include "game/offerpanel.h"
 
 namespace brankor {
 
@@ -13,7 +13,7 @@ namespace brankor {
 /// "X or better" on this ladder.
 const Ladder& clothesLadder();
 
-class FrmShop : public Place {
+class FrmShop : public GamePlace {
   public:
     explicit FrmShop(Game& game);
     void onLoad() override;

@@ -1,54 +1,24 @@
 #include "study.h"
 
-#include <array>
-
-#include "core/number.h"
+#include "framework/number.h"
+#include "game/courses.h"
+#include "game/windownames.h"
 
 namespace brankor {
 namespace {
 
-/// One course: its button's three captions, the two fields it switches, the counter the clock
-/// sets to "OK" when the course is over, and what the hover panel shows.
-struct Course {
-    std::string_view button;
-    std::string_view enrolCaption;
-    std::string_view enrolledCaption;
-    std::string_view completedCaption;
-    std::string GameState::*enrolment;
-    std::string_view enrolledText;
-    std::string GameState::*fee;
-    std::string_view pricePerDay;
-    std::string GameState::*counter;
-    std::string_view refusal;
-    std::string_view shortName;
-};
-
-constexpr std::array<Course, 3> kCourses = {{
-    {"cmdSchool", "Ходить в вечернюю школу", "Закончить ходить в школу",
-     "Вы уже выучились в школе.", &GameState::lblSSchool, "Веч.школа", &GameState::lblSCost, "6",
-     &GameState::lblObras, "У вас, не хватает денег на обучение в школе", "Вечерняя школа"},
-    {"cmdEnglish", "Ходить на курсы англ.яз.", "Закончить ходить на курсы англ.яз.",
-     "Вы уже выучились англ.языку.", &GameState::lblEEnglish, "Курсы", &GameState::lblECost, "8",
-     &GameState::lblEng, "У вас, не хватает денег на обучение англ. языку", "Курсы"},
-    {"cmdComp", "Ходить на компьютерные курсы", "Закончить ходить на компьютерные курсы",
-     "Вы уже выучились на ком. курсах.", &GameState::lblCComputer, "Курсы", &GameState::lblCCost,
-     "8", &GameState::lblCom, "У вас, не хватает денег на обучение комп. курсам", "Ком.курсы"},
-}};
-
-constexpr std::string_view kNotStudying = "Не учусь";
-constexpr std::string_view kCourseDone = "OK";
 constexpr std::string_view kNothingOnOffer = "------------";
 
 const Course* courseOf(const std::string& button) {
-    for (const Course& course : kCourses)
+    for (const Course& course : courses())
         if (course.button == button) return &course;
     return nullptr;
 }
 
 }  // namespace
 
-FrmStudy::FrmStudy(Game& g) : Place(g, "frmStudy", "Обучение") {
-    for (const Course& course : kCourses)
+FrmStudy::FrmStudy(Game& g) : GamePlace(g, window::kStudy, "Обучение") {
+    for (const Course& course : courses())
         declare(std::string(course.button), {.text = std::string(course.enrolCaption)});
     declare("imgStudy", {.picture = "place_learn"});
     declare("lblWhatTitle", {.text = "Кратко:"});
@@ -60,11 +30,11 @@ FrmStudy::FrmStudy(Game& g) : Place(g, "frmStudy", "Обучение") {
 
 void FrmStudy::onLoad() {
     const GameState& s = state();
-    for (const Course& course : kCourses)
+    for (const Course& course : courses())
         if (s.*course.fee == course.pricePerDay)
             (*this)[std::string(course.button)].text = course.enrolledCaption;
     // A finished course shows so whatever its fee field holds.
-    for (const Course& course : kCourses) {
+    for (const Course& course : courses()) {
         if (s.*course.counter != kCourseDone) continue;
         Control& button = (*this)[std::string(course.button)];
         button.text = course.completedCaption;

@@ -1,11 +1,11 @@
 #pragma once
 // The study window: enrols the player in, or takes them out of, the evening school, the English
 // course and the computer course. The clock charges the fees and climbs the ladders.
-#include "core/place.h"
+#include "game/gameplace.h"
 
 namespace brankor {
 
-class FrmStudy : public Place {
+class FrmStudy : public GamePlace {
   public:
     explicit FrmStudy(Game& game);
     /// Captions from the game state: enrolled courses first, completed ones last.

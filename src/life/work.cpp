@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "game/windownames.h"
 #include "jobs.h"
 
 namespace brankor {
@@ -16,7 +17,7 @@ constexpr const char* kCannot = "не";
 
 }  // namespace
 
-FrmWork::FrmWork(Game& g) : Place(g, "frmWork", "Работа") {
+FrmWork::FrmWork(Game& g) : GamePlace(g, window::kWork, "Работа") {
     const auto all = jobs();
     for (std::size_t i = 0; i < all.size(); ++i) {
         declare(std::string(all[i].button), {.text = std::string(all[i].caption)});
@@ -76,7 +77,7 @@ void FrmWork::onClick(const std::string& control) {
     game.remember(DiaryEventKind::Hired, "Принят на работу: " + s.lblMyWork);
     if (job->endsGame) {
         // The work window goes once this click is over, and the end window takes its place.
-        game.windows().replace(name(), "frmTheEnd");
+        game.windows().replace(name(), window::kTheEnd);
     }
 }
 

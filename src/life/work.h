@@ -1,11 +1,11 @@
 #pragma once
 // The job market: nine job buttons; hovering one describes the job and says whether the player
 // may take it, clicking takes it or explains what it asks for.
-#include "core/place.h"
+#include "game/gameplace.h"
 
 namespace brankor {
 
-class FrmWork : public Place {
+class FrmWork : public GamePlace {
   public:
     explicit FrmWork(Game& game);
     void onLoad() override;

@@ -5,9 +5,10 @@
 #include <QTranslator>
 
 #include "art.h"
-#include "core/savegame/recovery.h"
-#include "core/savegame/savegamemenu.h"
 #include "focusframestyle.h"
+#include "game/savegame/recovery.h"
+#include "game/savegame/savegamemenu.h"
+#include "game/windownames.h"
 #include "gamesettings.h"
 #include "qtsavedgamefiles.h"
 #include "zoom.h"
@@ -46,7 +47,7 @@ void Application::saveBeforeLeaving() {
 Application::~Application() = default;
 
 void Application::start() {
-    m_navigator.show("frmFirst", Modality::Modeless);
+    m_navigator.show(window::kFirst, Modality::Modeless);
 }
 
 void Application::open(const std::string& path) {

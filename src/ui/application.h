@@ -3,7 +3,7 @@
 // window.
 #include <memory>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "navigator.h"
 #include "qtports.h"
 #include "qtrecoveryfile.h"

@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "game/windownames.h"
 #include "zoom.h"
 
 namespace brankor::ui {
@@ -49,7 +50,7 @@ QString verdict(const GuideRow& row) {
 }  // namespace
 
 CareerWindow::CareerWindow(Game& game, QWidget* mainWindow) : QDialog(mainWindow), m_game(game) {
-    setObjectName(QStringLiteral("frmCareer"));
+    setObjectName(QString::fromLatin1(window::kCareer));
     setWindowTitle(QStringLiteral("Карьера"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);

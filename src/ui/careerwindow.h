@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "life/careerguide.h"
 
 class QTreeWidget;

@@ -89,27 +89,28 @@ void applyControl(QWidget& widget, const Control& control) {
     if (widget.isHidden() == control.visible) widget.setVisible(control.visible);
 }
 
-int gameKeyCode(int qtKey) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // same codes as 'A'..'Z'
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;  // same codes as '0'..'9'
+Key gameKey(int qtKey) {
+    // Letters and digits: Qt's codes are the characters 'A'..'Z' and '0'..'9', as the game's.
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return static_cast<Key>(qtKey);
     switch (qtKey) {
         case Qt::Key_Left:
-            return 37;
+            return Key::Left;
         case Qt::Key_Up:
-            return 38;
+            return Key::Up;
         case Qt::Key_Right:
-            return 39;
+            return Key::Right;
         case Qt::Key_Down:
-            return 40;
+            return Key::Down;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return Key::Enter;
         case Qt::Key_Escape:
-            return 27;
+            return Key::Escape;
         case Qt::Key_Space:
-            return 32;
+            return Key::Space;
         default:
-            return 0;
+            return Key::None;
     }
 }
 

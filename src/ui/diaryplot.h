@@ -5,7 +5,7 @@
 // it.
 #include <QPoint>
 
-#include "core/diary.h"
+#include "game/diary.h"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/number.h"
+#include "framework/number.h"
 
 namespace brankor::ui {
 namespace {

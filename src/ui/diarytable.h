@@ -3,7 +3,7 @@
 // midnight and a last row for the present moment.
 #include <QAbstractTableModel>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace brankor::ui {
 

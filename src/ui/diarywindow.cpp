@@ -17,9 +17,10 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "core/number.h"
 #include "diaryplot.h"
 #include "diarytable.h"
+#include "framework/number.h"
+#include "game/windownames.h"
 #include "zoom.h"
 
 namespace brankor::ui {
@@ -53,7 +54,7 @@ QWidget* pointerArea(QWidget* view) {
 
 DiaryWindow::DiaryWindow(Game& game, UnloadGuard& mainGuard, QWidget* mainWindow)
     : QDialog(mainWindow), m_game(game), m_mainGuard(mainGuard) {
-    setObjectName(QStringLiteral("frmDiary"));
+    setObjectName(QString::fromLatin1(window::kDiary));
     setWindowTitle(QStringLiteral("Дневник"));
     connect(this, &QDialog::finished, this, [this] {
         if (m_pictureDialog) m_pictureDialog->reject();

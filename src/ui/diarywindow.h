@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "unloadguard.h"
 
 class QFileDialog;

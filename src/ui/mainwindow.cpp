@@ -11,13 +11,14 @@
 
 #include "art.h"
 #include "careerwindow.h"
-#include "core/help.h"
-#include "core/lifecycle.h"
-#include "core/mainwindow.h"
-#include "core/navigation.h"
-#include "core/savegame/recovery.h"
-#include "core/savegame/savegamemenu.h"
 #include "diarywindow.h"
+#include "game/help.h"
+#include "game/lifecycle.h"
+#include "game/menus.h"
+#include "game/navigation.h"
+#include "game/savegame/recovery.h"
+#include "game/savegame/savegamemenu.h"
+#include "game/windownames.h"
 #include "gamesettings.h"
 #include "navigator.h"
 #include "qtsavedgamefiles.h"
@@ -43,7 +44,7 @@ MainWindow::MainWindow(Game& game, Navigator& navigator)
       m_navigator(navigator),
       m_clock(kClockInterval, 0, [&game] { return clockTick(game), true; }),
       m_life(kLifeTickInterval, 0, [&game] { return lifeTick(game); }) {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QString::fromLatin1(window::kMain));
     setWindowIcon(artIcon(QStringLiteral("icon")));
     m_started.start();
 

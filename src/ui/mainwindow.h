@@ -8,9 +8,9 @@
 #include <memory>
 #include <optional>
 
-#include "core/game.h"
-#include "core/pauseclock.h"
-#include "core/tickschedule.h"
+#include "framework/pauseclock.h"
+#include "framework/tickschedule.h"
+#include "game/game.h"
 #include "unloadguard.h"
 
 class QLabel;

@@ -3,17 +3,12 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "core/newgame.h"
+#include "game/newgame.h"
+#include "game/windownames.h"
 #include "mainwindow.h"
 #include "placeregistry.h"
 
 namespace brankor::ui {
-namespace {
-
-constexpr const char* kMain = "frmMain";
-constexpr const char* kFirst = "frmFirst";
-
-}  // namespace
 
 Navigator::Navigator(std::function<void()> quit) : m_quit(std::move(quit)) {}
 
@@ -23,7 +18,7 @@ Navigator::~Navigator() {
 }
 
 bool Navigator::exists(const std::string& window) const {
-    return window == kMain || placeKinds().count(window) != 0;
+    return window == window::kMain || placeKinds().count(window) != 0;
 }
 
 PlaceDialog* Navigator::dialog(const std::string& window) const {
@@ -37,20 +32,20 @@ PlaceDialog* Navigator::openDialog(const std::string& window) {
     if (kind == placeKinds().end() || !m_game) return nullptr;
     // Place windows belong to the main window, so they go with it; the start-up window stands
     // on its own.
-    QWidget* parent = window == kFirst ? nullptr : m_main.data();
+    QWidget* parent = window == window::kFirst ? nullptr : m_main.data();
     auto* created = new PlaceDialog(kind->second.make(*m_game), kind->second.setupUi, parent);
     m_open[window] = created;
     connect(created, &QDialog::finished, this,
             [this, window, created] { forget(window, created); });
     // The window that handled the event has shown its own outcome already.
     connect(created, &PlaceDialog::handled, this, [this, created] { refresh(created); });
-    if (m_paused && window != kFirst) created->setPaused(true);
+    if (m_paused && window != window::kFirst) created->setPaused(true);
     created->dispatch([created] { created->place().onLoad(); });
     return created;
 }
 
 Place* Navigator::load(const std::string& window) {
-    if (window == kMain) {
+    if (window == window::kMain) {
         if (!m_main && m_game) {
             m_main = new MainWindow(*m_game, *this);
             connect(m_main, &MainWindow::closed, this, &Navigator::mainClosed);
@@ -63,14 +58,14 @@ Place* Navigator::load(const std::string& window) {
 }
 
 void Navigator::show(const std::string& window, Modality modality) {
-    if (window == kMain) {
-        if (!m_main) load(kMain);  // creating it shows it
+    if (window == window::kMain) {
+        if (!m_main) load(window::kMain);  // creating it shows it
         if (m_main) m_main->show();
         refresh();
         emit shown(QString::fromStdString(window));
         return;
     }
-    if (modality == Modality::Modal && window != kFirst) {
+    if (modality == Modality::Modal && window != window::kFirst) {
         runModal(window);
         return;
     }
@@ -107,7 +102,7 @@ void Navigator::runModal(std::string window) {
 }
 
 void Navigator::hide(const std::string& window) {
-    if (window == kMain) {
+    if (window == window::kMain) {
         if (m_main) m_main->hide();
     } else if (PlaceDialog* open = dialog(window)) {
         open->hide();
@@ -115,7 +110,7 @@ void Navigator::hide(const std::string& window) {
 }
 
 void Navigator::close(const std::string& window) {
-    if (window == kMain) {
+    if (window == window::kMain) {
         if (m_main) m_main->tryClose();
         return;
     }
@@ -144,7 +139,7 @@ Place* Navigator::find(const std::string& window) {
 }
 
 bool Navigator::isOpen(const std::string& window) const {
-    if (window == kMain) return m_main != nullptr;
+    if (window == window::kMain) return m_main != nullptr;
     return dialog(window) != nullptr;
 }
 
@@ -181,7 +176,7 @@ std::unique_ptr<DialogLease> Navigator::leaseParent() {
     }
     if (m_main && m_main->isVisible())
         return std::make_unique<DialogLease>(m_main, &m_main->unloadGuard());
-    PlaceDialog* first = dialog(kFirst);
+    PlaceDialog* first = dialog(window::kFirst);
     if (first && first->isVisible() && !first->unloading())
         return std::make_unique<DialogLease>(first, &first->unloadGuard());
     return std::make_unique<DialogLease>(nullptr, nullptr);
@@ -190,7 +185,7 @@ std::unique_ptr<DialogLease> Navigator::leaseParent() {
 void Navigator::setPaused(bool paused) {
     m_paused = paused;
     for (auto& [name, open] : m_open)
-        if (open && name != kFirst) open->setPaused(paused);
+        if (open && name != window::kFirst) open->setPaused(paused);
 }
 
 void Navigator::refresh(const PlaceDialog* synced) {

@@ -7,9 +7,9 @@
 #include <map>
 #include <set>
 
-#include "core/game.h"
-#include "core/ports.h"
 #include "dialogparent.h"
+#include "framework/ports.h"
+#include "game/game.h"
 #include "mainwindow.h"
 #include "placedialog.h"
 

@@ -313,8 +313,9 @@ bool PlaceDialog::keyEvent(QObject* watched, QKeyEvent* event) {
     // A held key repeats what it moves (the arcade's paddle) but presses nothing twice: Space or
     // Enter held down on a fish or a button is one press.
     if (event->isAutoRepeat() && (enter || event->key() == Qt::Key_Space)) return true;
-    const int key = gameKeyCode(event->key());
-    if (key != 0 && key != 27) dispatch([this, control, key] { m_place->onKey(control, key); });
+    const Key key = gameKey(event->key());
+    if (key != Key::None && key != Key::Escape)
+        dispatch([this, control, key] { m_place->onKey(control, key); });
     if (m_unload.unloading()) return true;
     if (auto* line = qobject_cast<QLineEdit*>(focus); line && !line->isReadOnly()) {
         const char32_t typed = typedCharacter(*event);

@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/place.h"
+#include "framework/place.h"
 #include "unloadguard.h"
 
 class QLabel;

@@ -6,15 +6,16 @@
 #include "computer/internetsites.h"
 #include "computer/software.h"
 #include "computer/virus.h"
-#include "core/bank.h"
-#include "core/help.h"
-#include "core/startwindows.h"
+#include "game/help.h"
+#include "game/startwindows.h"
+#include "game/windownames.h"
 #include "leisure/arcade.h"
 #include "leisure/hobby.h"
 #include "leisure/madfish.h"
 #include "leisure/party.h"
 #include "leisure/roulette.h"
 #include "leisure/slots.h"
+#include "life/bank.h"
 #include "life/flat.h"
 #include "life/shop.h"
 #include "life/study.h"
@@ -59,27 +60,27 @@ PlaceKind virusPlace() {
 
 const std::map<std::string, PlaceKind>& placeKinds() {
     static const std::map<std::string, PlaceKind> kinds = {
-        {"frmFirst", designedPlace<FrmFirst, Ui::frmFirst>()},
-        {"frmTheEnd", designedPlace<FrmTheEnd, Ui::frmTheEnd>()},
-        {"frmBank", designedPlace<FrmBank, Ui::frmBank>()},
-        {"frmHelp", designedPlace<FrmHelp, Ui::frmHelp>()},
-        {"frmShop", designedPlace<FrmShop, Ui::frmShop>()},
-        {"frmFlat", designedPlace<FrmFlat, Ui::frmFlat>()},
-        {"frmStudy", designedPlace<FrmStudy, Ui::frmStudy>()},
-        {"frmWork", designedPlace<FrmWork, Ui::frmWork>()},
-        {"frmComputer", designedPlace<FrmComputer, Ui::frmComputer>()},
-        {"frmPrograms", designedPlace<FrmPrograms, Ui::frmPrograms>()},
-        {"frmInternet", designedPlace<FrmInternet, Ui::frmInternet>()},
-        {"frmInterAnek", designedPlace<FrmInterAnek, Ui::frmInterAnek>()},
-        {"frmInterComp", designedPlace<FrmInterComp, Ui::frmInterComp>()},
-        {"frmHakerstvo", designedPlace<FrmHakerstvo, Ui::frmHakerstvo>()},
-        {"frmVirus", virusPlace()},
-        {"frmHobby", designedPlace<FrmHobby, Ui::frmHobby>()},
-        {"frmMadFish", designedPlace<FrmMadFish, Ui::frmMadFish>()},
-        {"frmParty", designedPlace<FrmParty, Ui::frmParty>()},
-        {"frmRuletka", designedPlace<FrmRuletka, Ui::frmRuletka>()},
-        {"frmRuletka2", designedPlace<FrmRuletka2, Ui::frmRuletka2>()},
-        {"frmAr", designedPlace<FrmAr, Ui::frmAr>()},
+        {window::kFirst, designedPlace<FrmFirst, Ui::frmFirst>()},
+        {window::kTheEnd, designedPlace<FrmTheEnd, Ui::frmTheEnd>()},
+        {window::kBank, designedPlace<FrmBank, Ui::frmBank>()},
+        {window::kHelp, designedPlace<FrmHelp, Ui::frmHelp>()},
+        {window::kShop, designedPlace<FrmShop, Ui::frmShop>()},
+        {window::kFlat, designedPlace<FrmFlat, Ui::frmFlat>()},
+        {window::kStudy, designedPlace<FrmStudy, Ui::frmStudy>()},
+        {window::kWork, designedPlace<FrmWork, Ui::frmWork>()},
+        {window::kComputer, designedPlace<FrmComputer, Ui::frmComputer>()},
+        {window::kPrograms, designedPlace<FrmPrograms, Ui::frmPrograms>()},
+        {window::kInternet, designedPlace<FrmInternet, Ui::frmInternet>()},
+        {window::kInterAnek, designedPlace<FrmInterAnek, Ui::frmInterAnek>()},
+        {window::kInterComp, designedPlace<FrmInterComp, Ui::frmInterComp>()},
+        {window::kHakerstvo, designedPlace<FrmHakerstvo, Ui::frmHakerstvo>()},
+        {window::kVirus, virusPlace()},
+        {window::kHobby, designedPlace<FrmHobby, Ui::frmHobby>()},
+        {window::kMadFish, designedPlace<FrmMadFish, Ui::frmMadFish>()},
+        {window::kParty, designedPlace<FrmParty, Ui::frmParty>()},
+        {window::kRuletka, designedPlace<FrmRuletka, Ui::frmRuletka>()},
+        {window::kRuletka2, designedPlace<FrmRuletka2, Ui::frmRuletka2>()},
+        {window::kAr, designedPlace<FrmAr, Ui::frmAr>()},
     };
     return kinds;
 }

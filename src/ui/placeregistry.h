@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "game/game.h"
 #include "placedialog.h"
 
 namespace brankor::ui {

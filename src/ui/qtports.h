@@ -4,8 +4,8 @@
 #include <functional>
 #include <random>
 
-#include "core/ports.h"
 #include "dialogparent.h"
+#include "framework/ports.h"
 
 namespace brankor::ui {
 

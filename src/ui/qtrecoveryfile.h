@@ -6,7 +6,7 @@
 #include <QString>
 #include <QThreadPool>
 
-#include "core/savegame/recovery.h"
+#include "game/savegame/recovery.h"
 
 namespace brankor::ui {
 

@@ -2,7 +2,7 @@
 // Saved-game files on disk: read with QFile, written with QSaveFile (a temporary file renamed
 // over the old one only when everything was written), so a failed save never spoils an earlier
 // file.
-#include "core/savegame/savedgamefiles.h"
+#include "game/savegame/savedgamefiles.h"
 
 namespace brankor::ui {
 

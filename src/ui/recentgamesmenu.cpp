@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/game.h"
-#include "core/savegame/savegamemenu.h"
+#include "game/game.h"
+#include "game/savegame/savegamemenu.h"
 #include "gamesettings.h"
 #include "qtsavedgamefiles.h"
 

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "game/courses.h"
 #include "windowscale.h"
 
 namespace brankor::ui {
@@ -70,28 +71,6 @@ constexpr Row kInternet[] = {{"lblVichod", "Выход:", nullptr, nullptr}};
 constexpr Row kWork[] = {
     {"lblMyWork", nullptr, nullptr, nullptr},
     {"lblWorkEarn", "Зарплата:", nullptr, nullptr},
-};
-
-struct Course {
-    const char* frame;
-    const char* frameName;
-    Row enrolment;
-    Row fee;
-};
-
-constexpr Course kCourses[] = {
-    {"Школа",
-     "fraSchool",
-     {"lblSSchool", nullptr, nullptr, nullptr},
-     {"lblSCost", "Стоимость:", nullptr, nullptr, "lblSStoim"}},
-    {"Англ.яз.",
-     "fraEnglish",
-     {"lblEEnglish", nullptr, nullptr, nullptr},
-     {"lblECost", "Стоимость:", nullptr, nullptr, "lblEStoim"}},
-    {"Ком.курсы",
-     "fraComputer",
-     {"lblCComputer", nullptr, nullptr, nullptr},
-     {"lblCCost", "Стоимость:", nullptr, nullptr, "lblStoim"}},
 };
 
 QLabel* caption(const QString& text, const QString& name, const char* hover) {
@@ -207,19 +186,21 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     auto* study = new QGroupBox(QStringLiteral("Учеба"));
     study->setObjectName(QStringLiteral("fraStudy"));
     auto* studyLayout = new QHBoxLayout(study);
-    for (const Course& course : kCourses) {
-        auto* box = new QGroupBox(QString::fromUtf8(course.frame));
+    for (const Course& course : courses()) {
+        const Row enrolment{course.enrolmentName, nullptr, nullptr, nullptr};
+        const Row feeRow{course.feeName, "Стоимость:", nullptr, nullptr, course.feeCaptionName};
+        auto* box = new QGroupBox(QString::fromUtf8(course.frameTitle));
         box->setAccessibleName(box->title());
         box->setObjectName(QString::fromUtf8(course.frameName) + QStringLiteral("Course"));
         auto* grid = new QGridLayout(box);
-        grid->addWidget(addField(course.enrolment), 0, 0, 1, 2);
-        QLabel* feeCaption = caption(QString::fromUtf8(course.fee.caption),
-                                     QString::fromUtf8(course.fee.captionName), nullptr);
-        QLabel* fee = addField(course.fee);
+        grid->addWidget(addField(enrolment), 0, 0, 1, 2);
+        QLabel* feeCaption = caption(QString::fromUtf8(feeRow.caption),
+                                     QString::fromUtf8(feeRow.captionName), nullptr);
+        QLabel* fee = addField(feeRow);
         feeCaption->setBuddy(fee);
-        const QString courseName = QString::fromUtf8(course.frame);
+        const QString courseName = QString::fromUtf8(course.frameTitle);
         m_spokenCaption.insert(fee, courseName + QStringLiteral(", ") + feeCaption->text());
-        m_spokenCaption.insert(m_fields.value(QString::fromUtf8(course.enrolment.field)),
+        m_spokenCaption.insert(m_fields.value(QString::fromUtf8(enrolment.field)),
                                courseName + QLatin1Char(':'));
         grid->addWidget(feeCaption, 1, 0);
         grid->addWidget(fee, 1, 1);

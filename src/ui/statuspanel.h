@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/danger.h"
-#include "core/gamestate.h"
+#include "game/danger.h"
+#include "game/gamestate.h"
 
 namespace brankor::ui {
 

@@ -1,6 +1,6 @@
 #include "fakes.h"
 
-#include "core/newgame.h"
+#include "game/newgame.h"
 
 namespace brankor::testing {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
-#include "core/place.h"
+#include "framework/place.h"
+#include "game/game.h"
 
 namespace brankor::testing {
 

@@ -1,8 +1,8 @@
 #pragma once
 // One input through the saved-game reader, shared by the fuzz target and the replay of its
 // corpus: reading must never crash, and a file it accepts must save and load back unchanged.
-#include "core/savegame/codepage.h"
-#include "core/savegame/savedgame.h"
+#include "game/savegame/codepage.h"
+#include "game/savegame/savedgame.h"
 
 namespace brankor::testing {
 

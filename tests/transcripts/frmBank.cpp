@@ -1,6 +1,6 @@
 // The bank: the amount boxes' checks as the player types, deposits and withdrawals at both sides
 // of what there is, the interest shown at 19, 20, 39 and 40 $, and the 16-bit account's top.
-#include "core/bank.h"
+#include "life/bank.h"
 #include "transcript.h"
 
 using namespace brankor;

@@ -1,9 +1,9 @@
 // The start-up window in its three moments: a new game asked for from the menu (the old game
 // waits behind it), the player's death, and the program's end. The fake windows keep the main
 // window's fields when it is loaded again; the real navigator rebuilds them first.
-#include "core/lifecycle.h"
-#include "core/mainwindow.h"
-#include "core/startwindows.h"
+#include "game/lifecycle.h"
+#include "game/menus.h"
+#include "game/startwindows.h"
 #include "transcript.h"
 
 using namespace brankor;

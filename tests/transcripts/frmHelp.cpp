@@ -1,6 +1,6 @@
 // The help window opened by both help menus, its four texts, and its way to the about box.
-#include "core/help.h"
-#include "core/startwindows.h"
+#include "game/help.h"
+#include "game/startwindows.h"
 #include "transcript.h"
 
 using namespace brankor;

@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "computer/virus.h"
-#include "core/bank.h"
-#include "core/lifecycle.h"
-#include "core/mainwindow.h"
-#include "core/navigation.h"
+#include "game/lifecycle.h"
+#include "game/menus.h"
+#include "game/navigation.h"
+#include "life/bank.h"
 #include "transcript.h"
 
 using namespace brankor;

@@ -1,5 +1,5 @@
 // The end window: what it shows when the player becomes computer president, and its "OK".
-#include "core/startwindows.h"
+#include "game/startwindows.h"
 #include "transcript.h"
 
 using namespace brankor;

@@ -2,7 +2,7 @@
 // complete computer; the damage amount at its turning points; each antivirus on both sides of its
 // limit; a won fight that only hides the window; the blinking heading.
 #include "computer/virus.h"
-#include "core/lifecycle.h"
+#include "game/lifecycle.h"
 #include "steps.h"
 
 using namespace brankor;

@@ -4,7 +4,7 @@
 // game.
 #include <vector>
 
-#include "core/startwindows.h"
+#include "game/startwindows.h"
 #include "life/work.h"
 #include "transcript.h"
 

@@ -257,7 +257,7 @@ Script& Script::mouseUp(const std::string& control) {
 
 Script& Script::key(const std::string& control, int code) {
     return step("key " + (control.empty() ? "(window)" : control) + " " + keyName(code),
-                [&] { place().onKey(control, code); });
+                [&] { place().onKey(control, static_cast<Key>(code)); });
 }
 
 Script& Script::type(const std::string& control, const std::string& text) {

@@ -3,7 +3,7 @@
 #include <QtWidgets>
 #include <random>
 
-#include "computer/computerladders.h"
+#include "game/ladders.h"
 #include "life/flat.h"
 #include "life/shop.h"
 #include "uitestsupport.h"

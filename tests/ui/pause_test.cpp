@@ -1,6 +1,6 @@
 // "Пауза": game time, the timers of the open place windows and all play stand still, and go on
 // from where they stood, on the real timers.
-#include "core/lifecycle.h"
+#include "game/lifecycle.h"
 #include "uitestsupport.h"
 
 using namespace brankor;

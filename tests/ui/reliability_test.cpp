@@ -2,7 +2,7 @@
 // over windows that close or die meanwhile, a window replaced once that does not come back.
 #include <QtWidgets>
 
-#include "core/lifecycle.h"
+#include "game/lifecycle.h"
 #include "ui/qtports.h"
 #include "uitestsupport.h"
 

@@ -7,8 +7,8 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 
-#include "core/lifecycle.h"
-#include "core/savegame/savedgame.h"
+#include "game/lifecycle.h"
+#include "game/savegame/savedgame.h"
 #include "ui/chart/diarychart.h"
 #include "ui/diarywindow.h"
 #include "uitestsupport.h"

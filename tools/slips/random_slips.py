@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Random one-point slips: from a seed, draws mutation sites uniformly over the lines of the
-game's C++ (src/core, life, computer, leisure, ui), plants each in a separate work tree, rebuilds
+game's C++ (src/framework, game, life, computer, leisure, ui), plants each in a separate work tree, rebuilds
 incrementally and runs the tests, fastest first, until one fails. A slip that no test notices is
 a survivor: the measure of the tests is the share of slips nobody chose that they catch.
 
@@ -22,7 +22,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from worktree import WorkTree  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SOURCE_DIRS = ["src/core", "src/life", "src/computer", "src/leisure", "src/ui"]
+SOURCE_DIRS = ["src/framework", "src/game", "src/life", "src/computer", "src/leisure", "src/ui"]
 
 
 # ---- Reading C++: which characters are code, string literal or comment -------------------------

@@ -11,7 +11,7 @@
 #include <array>
 #include <cmath>
 
-#include "core/lifecycle.h"
+#include "game/lifecycle.h"
 
 namespace brankor::ui {
 namespace {

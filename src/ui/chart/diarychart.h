@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/diary.h"
+#include "game/diary.h"
 
 class QCategoryAxis;
 class QGraphicsRectItem;
