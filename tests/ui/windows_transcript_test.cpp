@@ -343,6 +343,42 @@ class Walk {
     bool m_quietPointing = false;
 };
 
+/// Whether the widget can show what the rules keep for `control`: a text box is an editable or
+/// scrolling text, a button a button, a picture a label or a painted field, a frame a frame.
+bool fits(const QWidget& widget, const std::string& control, const Control& state) {
+    const auto is = [&widget](std::initializer_list<const char*> classes) {
+        for (const char* c : classes)
+            if (widget.inherits(c)) return true;
+        return false;
+    };
+    const auto prefix = [&control](std::initializer_list<const char*> prefixes) {
+        for (const char* p : prefixes)
+            if (control.starts_with(p)) return true;
+        return false;
+    };
+    if (prefix({"cmd", "Command"})) return is({"QAbstractButton"});
+    if (prefix({"opt"})) return is({"QRadioButton"});
+    if (prefix({"txt", "Text", "an"})) return is({"QLineEdit", "QPlainTextEdit", "QTextEdit"});
+    if (prefix({"lbl", "Label", "cap"})) return is({"QLabel"});
+    if (prefix({"fra", "grp", "Frame", "Shape"}))
+        return is({"QGroupBox", "QFrame"}) && !is({"QLabel"});
+    // A painted field of the game's own (the arcade's, the slot machine's reels) shows pictures.
+    const bool ours = QByteArray(widget.metaObject()->className()).startsWith("brankor::");
+    if (!state.picture.empty() || prefix({"img", "pic", "Picture"}))
+        return ours || is({"QLabel", "QAbstractButton", "QFrame"});
+    return true;
+}
+
+/// A widget the rules need not know: a caption, a frame around other widgets, a line, a page.
+bool decoration(const QWidget& widget) {
+    if (widget.property("role").toString() == QLatin1String("caption")) return true;
+    if (widget.inherits("QGroupBox") || widget.inherits("QScrollBar")) return true;
+    if (!widget.inherits("QLabel") && !widget.inherits("QAbstractButton") &&
+        !widget.inherits("QLineEdit") && !widget.inherits("QAbstractScrollArea"))
+        return true;  // a frame, a line, a page: containers and drawn lines
+    return widget.property("decoration").toBool();
+}
+
 QString directory() {
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../transcripts/windows/";
 }
@@ -353,23 +389,35 @@ class WindowsTranscriptTest : public QObject {
     Q_OBJECT
   private slots:
     // The rules tie themselves to a form by the controls' names: a name the rules declare but
-    // the form lacks would leave that control's changes unseen. The arcade's field paints the
-    // ball and the paddle itself, and its two hidden boxes only hold the ball's speed.
-    void everyControlTheRulesDeclareIsOnItsForm() {
+    // the form lacks would leave that control's changes unseen, and a widget of the wrong kind
+    // would show them wrongly. The arcade's field paints the ball and the paddle itself, and its
+    // two hidden boxes only hold the ball's speed. Every other named widget of a form is one the
+    // rules declare, or decoration: a caption, a frame or a container of other widgets.
+    void everyControlTheRulesDeclareIsOnItsFormAsAFittingWidget() {
         const QStringList notOnForms = {"frmAr.C1", "frmAr.P1", "frmAr.T1", "frmAr.T2"};
         UiGame g;
-        QStringList missing;
+        QStringList wrong;
         for (const auto& [name, kind] : ui::placeKinds()) {
             const std::unique_ptr<Place> rules = kind.make(g.app.game());
             QDialog form;
             kind.setupUi(form);
-            for (const auto& [control, unused] : rules->controls())
-                if (const auto full = QString::fromStdString(name + "." + control);
-                    !form.findChild<QWidget*>(QString::fromStdString(control)) &&
-                    !notOnForms.contains(full))
-                    missing << full;
+            for (const auto& [control, state] : rules->controls()) {
+                const auto full = QString::fromStdString(name + "." + control);
+                const auto* widget = form.findChild<QWidget*>(QString::fromStdString(control));
+                if (!widget && !notOnForms.contains(full)) wrong << full + " is not on the form";
+                if (widget && !fits(*widget, control, state))
+                    wrong << full + " is a " + widget->metaObject()->className();
+            }
+            for (const QWidget* widget : form.findChildren<QWidget*>()) {
+                const std::string control = widget->objectName().toStdString();
+                if (control.empty() || control.starts_with("qt_") || rules->has(control) ||
+                    decoration(*widget))
+                    continue;
+                wrong << QString::fromStdString(name + "." + control) + " is not declared";
+            }
         }
-        QCOMPARE(missing.join(", "), QString());
+        for (const QString& line : wrong) qInfo("%s", qPrintable(line));
+        QCOMPARE(wrong.join("\n"), QString());
     }
 
     void window_data() {
