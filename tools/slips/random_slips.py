@@ -347,8 +347,8 @@ def main():
 
     def equivalent_to(m):
         for e in equivalent:
-            if (e["file"], e["before"].strip(), e["after"].strip()) == (
-                    m["file"], m["before"], m["after"]):
+            after = "" if e["after"].strip() == "(nothing)" else e["after"].strip()
+            if (e["file"], e["before"].strip(), after) == (m["file"], m["before"], m["after"]):
                 return e["why"]
         return None
 
