@@ -64,6 +64,7 @@ int main(int argc, char* argv[]) {
 
     // As the game's main() does. The program ends with exit(), not quit(): quit() would first
     // close the windows, and closing the start-up window asks the player whether to leave.
+    brankor::ui::Application::prepareQt();
     QApplication app(argc, argv);
     brankor::ui::Application::setUpQt();
 
@@ -75,7 +76,7 @@ int main(int argc, char* argv[]) {
 
     brankor::bench::Usage shown;
     brankor::bench::PaintCount painted;
-    long paintsShown = 0, windowsShown = 0;
+    brankor::bench::Drawn drawnShown;
     std::unique_ptr<brankor::bench::PaintWatch> mainPainted;
     brankor::bench::PaintWatch firstPainted(
         [](QWidget& w) { return named(w, "frmFirst"); },
@@ -90,16 +91,14 @@ int main(int argc, char* argv[]) {
                 [&] {
                     brankor::bench::copySmaps();
                     shown = brankor::bench::usageNow();
-                    paintsShown = painted.paints;
-                    windowsShown = painted.windows;
+                    drawnShown = painted.drawn;
                     QTimer::singleShot(seconds * 1000, &app, [&] {
                         if (!navigator.mainWindow()) {
                             std::fprintf(stderr, "the game ended during the idle run\n");
                             QCoreApplication::exit(1);
                             return;
                         }
-                        brankor::bench::printUsageSince(shown, painted.paints - paintsShown,
-                                                        painted.windows - windowsShown);
+                        brankor::bench::printUsageSince(shown, painted.drawn - drawnShown);
                         QCoreApplication::exit(0);
                     });
                 });

@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
 
     brankor::bench::Usage shown;
     brankor::bench::PaintCount painted;  // counted as in the game, at the same cost
-    long paintsShown = 0, windowsShown = 0;
+    brankor::bench::Drawn drawnShown;
     brankor::bench::PaintWatch watch(
         [](QWidget& w) { return w.objectName() == QLatin1String("floor"); },
         [&] {
@@ -60,12 +60,10 @@ int main(int argc, char* argv[]) {
             }
             brankor::bench::copySmaps();
             shown = brankor::bench::usageNow();
-            paintsShown = painted.paints;
-            windowsShown = painted.windows;
+            drawnShown = painted.drawn;
             timer.start();
             QTimer::singleShot(seconds * 1000, &app, [&] {
-                brankor::bench::printUsageSince(shown, painted.paints - paintsShown,
-                                                painted.windows - windowsShown);
+                brankor::bench::printUsageSince(shown, painted.drawn - drawnShown);
                 QCoreApplication::exit(0);
             });
         });

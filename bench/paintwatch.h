@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "processstats.h"
+
 namespace brankor::bench {
 
 class PaintWatch : public QObject {
@@ -36,22 +38,22 @@ class PaintWatch : public QObject {
     bool m_seen = false;
 };
 
-/// Counts what the program draws from its creation on: widgets painted, and windows repainted
-/// (each window repaint paints the widgets that changed in one pass).
+/// Counts what the program draws from its creation on.
 class PaintCount : public QObject {
   public:
     PaintCount() { qApp->installEventFilter(this); }
-    long paints = 0;
-    long windows = 0;
+    Drawn drawn;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!watched->isWidgetType()) return false;
         if (event->type() == QEvent::Paint)
-            ++paints;
+            ++drawn.paints;
         else if (event->type() == QEvent::UpdateRequest &&
                  static_cast<QWidget*>(watched)->isWindow())
-            ++windows;
+            ++drawn.windows;
+        else if (event->type() == QEvent::LayoutRequest)
+            ++drawn.layouts;
         return false;
     }
 };

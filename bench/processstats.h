@@ -26,13 +26,25 @@ inline Usage usageNow() {
     return {micros(r.ru_utime) + micros(r.ru_stime), r.ru_maxrss, r.ru_nvcsw};
 }
 
+/// What a window program drew: widgets painted, windows repainted (each window repaint paints
+/// the widgets that changed in one pass), and layout passes (a widget whose size hint may have
+/// changed, as a label given a new text, asks its layout to run again).
+struct Drawn {
+    long paints = 0;
+    long windows = 0;
+    long layouts = 0;
+    Drawn operator-(const Drawn& o) const {
+        return {paints - o.paints, windows - o.windows, layouts - o.layouts};
+    }
+};
+
 /// One line for bench/run.sh: CPU time spent and wake-ups since `since`, the peak memory so far,
-/// and the paints counted meanwhile (widgets painted, windows repainted).
-inline void printUsageSince(const Usage& since, long paints = 0, long windowPaints = 0) {
+/// and what was drawn meanwhile.
+inline void printUsageSince(const Usage& since, const Drawn& drawn) {
     const Usage now = usageNow();
-    std::printf("cpu_us=%lld rss_kb=%ld wakeups=%ld paints=%ld windows=%ld\n",
+    std::printf("cpu_us=%lld rss_kb=%ld wakeups=%ld paints=%ld windows=%ld layouts=%ld\n",
                 static_cast<long long>(now.cpuMicros - since.cpuMicros), now.peakRssKb,
-                now.wakeups - since.wakeups, paints, windowPaints);
+                now.wakeups - since.wakeups, drawn.paints, drawn.windows, drawn.layouts);
     std::fflush(stdout);
 }
 

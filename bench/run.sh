@@ -94,7 +94,7 @@ for _ in $(seq "$repeats"); do
     "$driver" busy "$idle" >"$work/busy.idle" 2>"$work/busy.err" || { cat "$work/busy.err" >&2; exit 1; }
     "$driver" arcade "$arcade" >"$work/arcade.idle" 2>"$work/arcade.err" || { cat "$work/arcade.err" >&2; exit 1; }
     for run in game floor busy arcade; do
-        for f in cpu_us rss_kb wakeups paints windows; do
+        for f in cpu_us rss_kb wakeups paints windows layouts; do
             echo "$run.$f $(field "$f" "$work/$run.idle")" >>"$work/runs"
         done
     done
@@ -142,11 +142,11 @@ report idle-cpu "$((game_cpu / 1000)) ms vs floor $((floor_cpu / 1000)) ms in ${
     "$cpu_ratio" "<= 1.5x, < 0.5 %" "$idle_ok"
 report memory "peak $(($(med game.rss_kb) / 1024)) MiB vs floor $(($(med floor.rss_kb) / 1024)) MiB (runs $(range rss.ratio 2)×)" \
     "$rss_ratio" "<= 1.3x floor" "$(verdict "$rss_ratio" 1.3)"
-report busy "${busy_percent} % of a core (runs $(share busy "$idle" | spread 3)); $(per_second busy.wakeups "$idle") wake-ups, $(per_second busy.windows "$idle") window repaints, $(per_second busy.paints "$idle") widget paints /s" \
+report busy "${busy_percent} % of a core (runs $(share busy "$idle" | spread 3)); $(per_second busy.wakeups "$idle") wake-ups, $(per_second busy.windows "$idle") window repaints, $(per_second busy.paints "$idle") widget paints, $(per_second busy.layouts "$idle") layouts /s" \
     "$(ratio "$busy_percent" 0.5)" "< 0.5 % of a core" "$(verdict "$busy_percent" 0.4999)"
-report arcade "${arcade_percent} % of a core (runs $(share arcade "$arcade" | spread 3)); $(per_second arcade.wakeups "$arcade") wake-ups, $(per_second arcade.windows "$arcade") window repaints, $(per_second arcade.paints "$arcade") widget paints /s" \
+report arcade "${arcade_percent} % of a core (runs $(share arcade "$arcade" | spread 3)); $(per_second arcade.wakeups "$arcade") wake-ups, $(per_second arcade.windows "$arcade") window repaints, $(per_second arcade.paints "$arcade") widget paints, $(per_second arcade.layouts "$arcade") layouts /s" \
     "$(ratio "$arcade_percent" 1)" "< 1 % of a core" "$(verdict "$arcade_percent" 0.9999)"
 report rules "$(printf '%.3f' "$year_ms") ms per game year" "$year_ratio" "< 5 ms (1.0x)" \
     "$(verdict "$year_ratio" 0.9999)"
-echo "idle: $(per_second game.wakeups "$idle") wake-ups, $(per_second game.windows "$idle") window repaints, $(per_second game.paints "$idle") widget paints /s (floor $(per_second floor.wakeups "$idle") wake-ups, $(per_second floor.windows "$idle") window repaints, $(per_second floor.paints "$idle") widget paints /s)"
+echo "idle: $(per_second game.wakeups "$idle") wake-ups, $(per_second game.windows "$idle") window repaints, $(per_second game.paints "$idle") widget paints, $(per_second game.layouts "$idle") layouts /s (floor $(per_second floor.wakeups "$idle") wake-ups, $(per_second floor.windows "$idle") window repaints, $(per_second floor.paints "$idle") widget paints, $(per_second floor.layouts "$idle") layouts /s)"
 exit "$missed"

@@ -4,6 +4,7 @@
 #include "ui/application.h"
 
 int main(int argc, char* argv[]) {
+    brankor::ui::Application::prepareQt();
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(BRANKOR_VERSION));
     brankor::ui::Application::setUpQt();  // also Qt's Russian texts for the parser's own options

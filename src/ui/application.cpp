@@ -60,6 +60,15 @@ void Application::open(const std::string& path) {
     }
 }
 
+void Application::prepareQt() {
+    // The game repaints small rectangles many times a second: the arcade's ball, the clocks, a
+    // blinking virus. Through X's shared memory each repaint first waits for the X server to
+    // have read the one before (a round trip, and a wake-up of both); a small rectangle sent
+    // over the X connection costs less than that wait, and a whole window only a copy. A
+    // player who set the variable keeps their own choice.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 void Application::setUpQt() {
     QApplication::setApplicationName(QStringLiteral("Бранкор"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.brankor"));

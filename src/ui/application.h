@@ -32,6 +32,8 @@ class Application {
     Game& game() { return *m_game; }
     Navigator& navigator() { return m_navigator; }
 
+    /// What the game settles before the Qt application exists: how its windows reach the screen.
+    static void prepareQt();
     /// Everything the game sets on the Qt application before its first window: name, desktop
     /// entry, Russian standard buttons, the look; windows close only by the game's own rules.
     static void setUpQt();

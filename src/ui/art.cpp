@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmapCache>
@@ -58,8 +59,13 @@ bool hasArt(const QString& name) {
 }
 
 QSize artSize(const QString& name) {
+    // A picture's size never changes, and reading it parses the whole file (the arcade's
+    // paddle asks each time it shrinks): parse each picture once.
+    static QHash<QString, QSize> sizes;
+    auto known = sizes.constFind(name);
+    if (known != sizes.constEnd()) return *known;
     QSvgRenderer renderer(path(name));
-    return renderer.isValid() ? renderer.defaultSize() : QSize();
+    return *sizes.insert(name, renderer.isValid() ? renderer.defaultSize() : QSize());
 }
 
 QPixmap artPixmap(const QString& name, QSize size, qreal devicePixelRatio) {

@@ -6,6 +6,8 @@
 #include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QValueAxis>
+#include <cmath>
 
 #include "game/lifecycle.h"
 #include "game/savegame/savedgame.h"
@@ -467,6 +469,35 @@ class StartupTest : public QObject {
         g.state().lblHappyness = "400";
         play(g, 1);
         checkNames();
+    }
+
+    void theMoneyAxisFollowsTheMoneyUpAndDownAndAlwaysShowsIt() {
+        UiGame g;
+        g.startGame();
+        ui::DiaryWindow* diary = openDiary(g);
+        QLineSeries* money = chartOf(diary)->lines()[0];
+        QValueAxis* axis = nullptr;
+        for (QAbstractAxis* a : money->attachedAxes())
+            if (a->orientation() == Qt::Vertical) axis = qobject_cast<QValueAxis*>(a);
+        QVERIFY(axis);
+        // Each time: the axis reaches below nothing and above the money, in round numbers, and
+        // not so far above that the line sits at the bottom.
+        const auto showsMoney = [&](const char* dollars, double least, double most) {
+            g.state().lblMoney = dollars;
+            play(g, 1);
+            const double now = money->points().back().y();
+            QCOMPARE(now, QString::fromLatin1(dollars).toDouble());
+            QVERIFY2(axis->min() <= std::min(0.0, now) && axis->max() >= now,
+                     qPrintable(QStringLiteral("%1..%2").arg(axis->min()).arg(axis->max())));
+            QVERIFY(axis->max() >= least && axis->max() <= most);
+            QCOMPARE(axis->max(), std::round(axis->max()));
+        };
+        showsMoney("170", 170, 300);
+        showsMoney("169", 169, 300);  // a dollar less leaves the round bound where it was
+        showsMoney("5000", 5000, 10000);
+        showsMoney("150", 150, 300);  // back down: the axis shrinks with it
+        showsMoney("-700", 100, 300);
+        QVERIFY(axis->min() <= -700 && axis->min() > -2000);
     }
 
     void everyPlottedDayTellsItsDateTheLastOneToo() {

@@ -83,6 +83,7 @@ DiaryChart::DiaryChart() {
     m_bars = new QValueAxis;
     m_bars->setTitleText(QStringLiteral("Настроение и сытость"));
     m_bars->setLabelFormat(QStringLiteral("%.0f"));
+    m_nice = new QValueAxis(this);
     for (QAbstractAxis* axis :
          {static_cast<QAbstractAxis*>(m_days), static_cast<QAbstractAxis*>(m_money),
           static_cast<QAbstractAxis*>(m_bars)}) {
@@ -212,8 +213,12 @@ void DiaryChart::show(const Diary& diary, const DiaryPoint& present) {
     }
 
     const double end = now + 0.5;  // the whole of today
-    for (const Danger& danger : m_dangers)
-        danger.line->replace({{0, danger.level}, {end, danger.level}});
+    // The danger lines span the days: they change only when a midnight adds one.
+    if (end != m_dangersEnd) {
+        m_dangersEnd = end;
+        for (const Danger& danger : m_dangers)
+            danger.line->replace({{0, danger.level}, {end, danger.level}});
+    }
     QList<double> money, bars;
     for (const QPointF& p : points[0] + points[1]) money.append(p.y());
     for (const QPointF& p : points[2] + points[3]) bars.append(p.y());
@@ -232,8 +237,17 @@ void DiaryChart::fit(QValueAxis* axis, const QList<double>& values, double floor
     auto& fitted = axis == m_money ? m_moneyBounds : m_barsBounds;
     if (fitted == bounds) return;
     fitted = bounds;
-    axis->setRange(low, high + (high - low) / 20);  // room for the dots at the top
-    axis->applyNiceNumbers();
+    // The rounded range is worked out on a spare axis that no chart draws, from the tick count
+    // the shown axis has now, as the shown axis would work it out itself; the shown axis takes
+    // it only when it differs (money that falls by a dollar seldom moves a rounded bound).
+    m_nice->setTickCount(axis->tickCount());
+    m_nice->setRange(low, high + (high - low) / 20);  // room for the dots at the top
+    m_nice->applyNiceNumbers();
+    if (m_nice->min() == axis->min() && m_nice->max() == axis->max() &&
+        m_nice->tickCount() == axis->tickCount())
+        return;
+    axis->setTickCount(m_nice->tickCount());
+    axis->setRange(m_nice->min(), m_nice->max());
 }
 
 void DiaryChart::labelDays(const Diary& diary, double end) {

@@ -52,6 +52,8 @@ class DiaryChart : public QChart {
     QCategoryAxis* m_days = nullptr;
     QValueAxis* m_money = nullptr;
     QValueAxis* m_bars = nullptr;
+    /// Where fit() rounds a range, off the chart.
+    QValueAxis* m_nice = nullptr;
     QList<QLineSeries*> m_lines;
     struct Danger {
         QLineSeries* line;
@@ -61,6 +63,8 @@ class DiaryChart : public QChart {
         Qt::Alignment place;  ///< where the name sits: left or right end, above or below
     };
     QList<Danger> m_dangers;
+    /// Where the danger lines end now.
+    double m_dangersEnd = -1;
     /// What the axes were last fitted to and labelled with, so an unchanged axis is left alone.
     std::optional<std::pair<double, double>> m_moneyBounds, m_barsBounds;
     struct Labelled {
