@@ -64,9 +64,8 @@ void Application::prepareQt() {
     // The game repaints small rectangles many times a second: the arcade's ball, the clocks, a
     // blinking virus. Through X's shared memory each repaint first waits for the X server to
     // have read the one before (a round trip, and a wake-up of both); a small rectangle sent
-    // over the X connection costs less than that wait, and a whole window only a copy. A
-    // player who set the variable keeps their own choice.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    // over the X connection costs less than that wait, and a whole window only a copy.
+    qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
 void Application::setUpQt() {
@@ -88,6 +87,8 @@ void Application::applyStyle() {
     QApplication::setStyle(new FocusFrameStyle);
     QApplication::setWindowIcon(artIcon(QStringLiteral("icon")));
     // The desktop's font at the zoom the player chose, and the game's colours and spacing.
+    // A value label has the background of the window or frame it sits in, which it paints
+    // itself (opaquevalues.h); a window drawn in other colours says so in its own style sheet.
     Zoom::instance().start(QStringLiteral(R"(
 QMainWindow, QDialog { background: #f3efe6; }
 QGroupBox {
@@ -97,7 +98,11 @@ QGroupBox {
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px; }
 QGroupBox QGroupBox { background: #f6f2e9; }
 QLabel[role="caption"] { color: #4a4a4a; font-weight: normal; }
-QLabel[role="value"] { color: #1f3f77; font-weight: bold; }
+QLabel[role="value"] {
+    color: #1f3f77; font-weight: bold; background: #f3efe6;
+}
+QGroupBox QLabel[role="value"] { background: #fbf9f4; }
+QGroupBox QGroupBox QLabel[role="value"] { background: #f6f2e9; }
 QLabel#lblSpHelp {
     color: #5a4a32; background: #fff8e1; border: 1px solid #e3d3a4; border-radius: 6px;
     padding: 4px;

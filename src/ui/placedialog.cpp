@@ -13,6 +13,7 @@
 #include "accessiblelabels.h"
 #include "art.h"
 #include "controlsync.h"
+#include "opaquevalues.h"
 #include "zoom.h"
 #include "zoommenu.h"
 
@@ -30,6 +31,7 @@ PlaceDialog::PlaceDialog(std::unique_ptr<Place> place, const SetupUi& setupUi, Q
     setWindowIcon(artIcon(QStringLiteral("icon")));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     wire();
+    paintValuesOpaque(*this);
 }
 
 PlaceDialog::~PlaceDialog() = default;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "game/courses.h"
+#include "opaquevalues.h"
 #include "windowscale.h"
 
 namespace brankor::ui {
@@ -227,6 +228,7 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     grid->addWidget(study, 3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    paintValuesOpaque(*this);
 }
 
 void StatusPanel::fitFigures() {

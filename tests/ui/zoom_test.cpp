@@ -88,6 +88,18 @@ QStringList faultsOf(UiGame& g, const std::string& window) {
     return found;
 }
 
+/// Counts the paints of the widgets it watches.
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QAction* item(UiGame& g, const char* name) {
     return g.main()->findChild<QAction*>(QString::fromUtf8(name));
 }
@@ -122,6 +134,53 @@ class ZoomTest : public QObject {
             for (const QString& fault : faultsOf(g, name))
                 found << QString::fromStdString(name) + ": " + fault;
         QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+    }
+
+    // A new value repaints its label alone, at every step and also after a step changed under an
+    // open window: nothing beneath it is drawn again, and nothing shows that it was not, the
+    // label's background being that of the frame or window around it.
+    void aNewValueRepaintsItsLabelAloneInTheColourAroundIt() {
+        UiGame g;
+        g.startGame();
+        g.nav().show("frmInterAnek", Modality::Modeless);
+        QWidget* site = g.nav().dialog("frmInterAnek");
+        QVERIFY(site);
+        PaintCounter beneath;
+        for (QWidget* w : {static_cast<QWidget*>(g.main()), site}) {
+            w->installEventFilter(&beneath);
+            for (QWidget* child : w->findChildren<QWidget*>())
+                if (child->property("role").toString() != QLatin1String("value"))
+                    child->installEventFilter(&beneath);
+        }
+        for (const int percent : {100, 150}) {
+            ui::Zoom::instance().setPercent(percent);
+            QApplication::processEvents();
+            for (QWidget* w : {static_cast<QWidget*>(g.main()), site}) {
+                w->repaint();  // as the player sees it now
+                for (QLabel* value : w->findChildren<QLabel*>()) {
+                    if (value->property("role").toString() != QLatin1String("value") ||
+                        !value->isVisible() || value->window() != w)
+                        continue;
+                    const QString where =
+                        QStringLiteral("%1 at %2 %").arg(value->objectName()).arg(percent);
+                    // Other figures of the same width: the new value needs no other room.
+                    QString next = value->text();
+                    for (QChar& c : next)
+                        if (c.isDigit()) c = QChar(u'0' + (c.digitValue() + 1) % 10);
+                    if (next == value->text()) continue;
+                    QApplication::processEvents();  // what the last one moved is drawn
+                    beneath.paints = 0;
+                    value->setText(next);
+                    QApplication::processEvents();
+                    QVERIFY2(beneath.paints == 0, qPrintable(where));
+                    // Above the text, at its right end, the label shows what lies around it.
+                    const QImage drawn = w->grab().toImage();
+                    const QPoint inside = value->mapTo(w, QPoint(value->width() - 1, 0));
+                    const QPoint outside = inside + QPoint(2, 0);
+                    QVERIFY2(drawn.pixel(inside) == drawn.pixel(outside), qPrintable(where));
+                }
+            }
+        }
     }
 
     // There and back again: after 150 % and 200 %, 100 % is the window it was, every size and
