@@ -40,7 +40,9 @@ class OpaqueValues : public QObject {
 void paintValuesOpaque(QWidget& root) {
     auto* filter = new OpaqueValues(&root);
     for (QLabel* label : root.findChildren<QLabel*>()) {
-        if (label->property("role").toString() != QLatin1String("value")) continue;
+        if (label->property("role").toString() != QLatin1String("value") &&
+            !label->property("paintsBackground").toBool())
+            continue;
         label->installEventFilter(filter);
         fillBackground(*label);
     }

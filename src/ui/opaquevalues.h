@@ -7,7 +7,8 @@ class QWidget;
 
 namespace brankor::ui {
 
-/// Every value label (role "value") under `root` fills its background wherever the style sheet
+/// Every value label (role "value") under `root`, and every label its form marks so (property
+/// "paintsBackground", as a blinking heading), fills its background wherever the style sheet
 /// gives it a solid colour; on a gradient or a picture it stays see-through.
 void paintValuesOpaque(QWidget& root);
 

@@ -13,6 +13,7 @@
 #include "accessiblelabels.h"
 #include "art.h"
 #include "controlsync.h"
+#include "fixedfigures.h"
 #include "opaquevalues.h"
 #include "zoom.h"
 #include "zoommenu.h"
@@ -32,6 +33,7 @@ PlaceDialog::PlaceDialog(std::unique_ptr<Place> place, const SetupUi& setupUi, Q
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     wire();
     paintValuesOpaque(*this);
+    fixFormFigures(*this);
 }
 
 PlaceDialog::~PlaceDialog() = default;

@@ -1,14 +1,13 @@
 #include "statuspanel.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "fixedfigures.h"
 #include "game/courses.h"
 #include "opaquevalues.h"
-#include "windowscale.h"
 
 namespace brankor::ui {
 namespace {
@@ -134,10 +133,6 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     auto* stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(4, 0, 4, 0);
     stripLayout->setSpacing(2);
-    const auto fixFigures = [this](QLabel* value, const QString& widest) {
-        sizedByFont(*value);
-        m_figures.append({value, widest});
-    };
     QLabel* dateCaption = caption(QStringLiteral("Дата:"), QStringLiteral("cap_lblDay"), nullptr);
     stripLayout->addWidget(dateCaption);
     const std::pair<const char*, QString> dateParts[] = {{"lblDay", QStringLiteral("День:")},
@@ -152,7 +147,7 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
             QLabel* value = addField({name, nullptr, nullptr, nullptr});
             if (!dateCaption->buddy()) dateCaption->setBuddy(value);
             m_spokenCaption.insert(value, spoken);
-            fixFigures(value, QStringLiteral("0000"));
+            fixFigures(*value, QStringLiteral("0000"));
             value->setAlignment(Qt::AlignCenter);
             stripLayout->addWidget(value);
         }
@@ -164,12 +159,11 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     QLabel* hours = addField({"lblHours", nullptr, nullptr, nullptr});
     timeCaption->setBuddy(hours);
     m_spokenCaption.insert(hours, timeCaption->text());
-    fixFigures(hours, QStringLiteral("000"));
+    fixFigures(*hours, QStringLiteral("000"));
     hours->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     stripLayout->addWidget(hours);
     stripLayout->addWidget(new QLabel(QStringLiteral(":00")));
     stripLayout->addStretch(1);
-    fitFigures();
 
     auto* personal =
         frame(QStringLiteral("Личный статус"), QStringLiteral("fraPersonal"), kPersonal);
@@ -229,21 +223,6 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     paintValuesOpaque(*this);
-}
-
-void StatusPanel::fitFigures() {
-    // The clock's figures change every game hour. At a fixed size a new figure only repaints its
-    // label; a label free to grow would lay the whole main window out again at every tick.
-    QFont bold = font();
-    bold.setBold(true);  // as the style shows values
-    const QFontMetrics metrics(bold);
-    for (const auto& [value, widest] : std::as_const(m_figures))
-        value->setFixedSize(metrics.horizontalAdvance(widest), metrics.height());
-}
-
-void StatusPanel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) fitFigures();  // a new zoom
-    QWidget::changeEvent(event);
 }
 
 void StatusPanel::nameValue(QLabel& value) {

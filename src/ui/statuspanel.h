@@ -19,12 +19,7 @@ class StatusPanel : public QWidget {
     /// Shows every field's text, and hides the rows the state has hidden.
     void sync(const GameState& state);
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
   private:
-    /// Gives the clock's figures the size of their widest figures in the panel's font.
-    void fitFigures();
     /// A field's label and the text it shows: a refresh compares the game's own texts and
     /// touches only the labels whose text changed.
     struct Shown {
@@ -45,8 +40,6 @@ class StatusPanel : public QWidget {
     QHash<QLabel*, QString> m_spokenCaption;
     /// The hover text each value has of its own, before any danger line.
     QHash<QLabel*, QString> m_hover;
-    /// The clock's figures, each with the widest text it shows.
-    QList<QPair<QLabel*, QString>> m_figures;
 };
 
 }  // namespace brankor::ui
