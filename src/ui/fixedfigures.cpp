@@ -12,9 +12,12 @@ namespace {
 constexpr const char* kWidest = "widest";
 
 void fit(QLabel& label) {
-    const QFontMetrics metrics(label.font());
-    const QSize size(metrics.horizontalAdvance(label.property(kWidest).toString()),
-                     metrics.height());
+    // Measured as the label measures its own text: whole pixels around the figures' fractional
+    // widths, so that the widest text is never cut off by a pixel.
+    const QRect needed = QFontMetrics(label.font())
+                             .boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                                           Qt::TextSingleLine, label.property(kWidest).toString());
+    const QSize size = needed.size().grownBy(label.contentsMargins());
     if (label.minimumSize() != size || label.maximumSize() != size) label.setFixedSize(size);
 }
 
