@@ -90,19 +90,16 @@ void Application::applyStyle() {
     // A value label has the background of the window or frame it sits in, which it paints
     // itself (opaquevalues.h); a window drawn in other colours says so in its own style sheet.
     Zoom::instance().start(QStringLiteral(R"(
-QMainWindow, QDialog { background: #f3efe6; }
+QMainWindow, QDialog, QLabel[role="value"] { background: #f3efe6; }
+QGroupBox, QGroupBox QLabel[role="value"] { background: #fbf9f4; }
+QGroupBox QGroupBox, QGroupBox QGroupBox QLabel[role="value"] { background: #f6f2e9; }
 QGroupBox {
     border: 1px solid #b9ae98; border-radius: 6px; margin-top: 10px; padding: 6px 4px 4px 4px;
-    background: #fbf9f4; font-weight: bold; color: #5a4a32;
+    font-weight: bold; color: #5a4a32;
 }
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px; }
-QGroupBox QGroupBox { background: #f6f2e9; }
 QLabel[role="caption"] { color: #4a4a4a; font-weight: normal; }
-QLabel[role="value"] {
-    color: #1f3f77; font-weight: bold; background: #f3efe6;
-}
-QGroupBox QLabel[role="value"] { background: #fbf9f4; }
-QGroupBox QGroupBox QLabel[role="value"] { background: #f6f2e9; }
+QLabel[role="value"] { color: #1f3f77; font-weight: bold; }
 QLabel#lblSpHelp {
     color: #5a4a32; background: #fff8e1; border: 1px solid #e3d3a4; border-radius: 6px;
     padding: 4px;
